@@ -1,3 +1,7 @@
+#include "app/ConexaoInterativa.h"
+#include "app/TfmSplash.h"
+#include "data/TdmDados.h"
+#include "platform/ProgramFolder.h"
 #include "platform/dialogs/QtDialogService.h"
 
 #include <QApplication>
@@ -16,10 +20,20 @@ int main(int argc, char *argv[]) {
         QApplication::installTranslator(&qtTranslator);
     drav::dlg::install(std::make_unique<drav::dlg::QtDialogService>());
 
+    TfmSplash splash;
+    splash.show();
+    QApplication::processEvents();
+
+    TdmDados dados(drav::programFolder());
+    ConexaoInterativa interativa(splash);
+    if (dados.conecta(interativa) == TdmDados::Conexao::Encerrar)
+        return 0;
+
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("DravTolvera"));
     window.setCentralWidget(new QLabel(QStringLiteral("Controle de Tolvera")));
     window.resize(659, 459);
     window.show();
+    splash.hide();
     return QApplication::exec();
 }

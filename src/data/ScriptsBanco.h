@@ -1,0 +1,8 @@
+#pragma once
+// The creation scripts compiled into the program: the schema and the nine
+// city scripts, read from the resources.
+
+#include <QStringList>
+
+QString scriptEsquema();
+QStringList scriptsCidades();

@@ -1,0 +1,155 @@
+#include "data/TdmDados.h"
+
+#include "data/CifraSenha.h"
+#include "data/ScriptsBanco.h"
+#include "platform/dialogs/Dialogs.h"
+
+TdmDados *dmDados = nullptr;
+
+namespace dlg = drav::dlg;
+using drav::db::DbError;
+
+namespace {
+
+void mostraErro(const QString &texto) {
+    dlg::message(QStringLiteral("DravTolvera"), texto, dlg::Icon::Critical, dlg::Ok);
+}
+
+QString identificador(const QString &nome) {
+    QString n = nome;
+    return u'`' + n.replace(u'`', QStringLiteral("``")) + u'`';
+}
+
+} // namespace
+
+TdmDados::TdmDados(QString pastaPrograma) : PastaPrograma(std::move(pastaPrograma)) {
+    dmDados = this;
+}
+
+TdmDados::~TdmDados() {
+    if (dmDados == this)
+        dmDados = nullptr;
+}
+
+TdmDados::Conexao TdmDados::conecta(InterfaceConexao &ui) {
+    ArquivoConfig = std::make_unique<drav::IniFile>(PastaPrograma + QStringLiteral("BdMysql.ini"));
+    static_cast<ConfiguracaoBanco &>(*this) = ConfiguracaoBanco::ler(*ArquivoConfig);
+
+    paramsBD_.host = ServidorBanco;
+    paramsBD_.user = UsuarioBanco;
+    paramsBD_.database = NomeBanco;
+    paramsBD_.password = DecifraSenha(SenhaBanco);
+    paramsBD_.port = PortaBanco == 3306 ? 0 : PortaBanco;
+    try {
+        ConexaoBD.connect(paramsBD_);
+        return Conexao::Conectado;
+    } catch (const DbError &) {
+        dlg::message(QStringLiteral("Aviso"),
+                     QStringLiteral("Problemas de conexão ao servidor!\rÉ preciso informar o local do banco de dados."),
+                     dlg::Icon::Information, dlg::Ok);
+    }
+    return conectaPeloDialogo(ui);
+}
+
+TdmDados::Conexao TdmDados::conectaPeloDialogo(InterfaceConexao &ui) {
+    const std::optional<DadosConexao> dados = ui.pedeConexao();
+    if (!dados)
+        return Conexao::Encerrar;
+
+    bool numero = true;
+    const int porta = dados->porta == u"3306" ? 3306 : dados->porta.trimmed().toInt(&numero);
+    if (!numero) {
+        mostraErro(QStringLiteral("'%1' não é um valor inteiro válido").arg(dados->porta));
+        return Conexao::SemConexao;
+    }
+    paramsBD_.database = dados->database;
+    paramsBD_.user = dados->user;
+    paramsBD_.host = dados->host;
+    paramsBD_.password = dados->password;
+    paramsBD_.port = porta == 3306 ? 0 : porta;
+    try {
+        ConexaoBD.connect(paramsBD_);
+    } catch (const DbError &) {
+        return CriaBanco(ui, *dados, porta);
+    }
+    gravaBdados(*ArquivoConfig, *dados, porta);
+    return Conexao::Conectado;
+}
+
+TdmDados::Conexao TdmDados::CriaBanco(InterfaceConexao &ui, const DadosConexao &dados, int porta) {
+    if (!dlg::pergunta(QStringLiteral("Banco de dados não encontrado, Deseja criar novo banco?")))
+        return Conexao::Encerrar;
+
+    drav::db::ConnectParams semBanco = paramsBD_;
+    semBanco.database.clear();
+    bool criado = false;
+    try {
+        ConexaoDump.connect(semBanco);
+        // The name is an identifier, never part of the statement's text.
+        ConexaoDump.execute(QStringLiteral("CREATE DATABASE ") + identificador(paramsBD_.database));
+        criado = true;
+        ConexaoDump.disconnect();
+        ConexaoDump.connect(paramsBD_);
+        executaCriacao(ui);
+    } catch (const DbError &e) {
+        // A half-built database would be taken for a good one at the next
+        // start: drop what this run created.
+        if (criado) {
+            try {
+                if (!ConexaoDump.isConnected())
+                    ConexaoDump.connect(semBanco);
+                ConexaoDump.execute(QStringLiteral("DROP DATABASE IF EXISTS ") + identificador(paramsBD_.database));
+            } catch (const DbError &) {
+            }
+        }
+        ConexaoDump.disconnect();
+        ui.escondeProgresso();
+        mostraErro(e.message());
+        return Conexao::SemConexao;
+    }
+    ConexaoDump.disconnect();
+    dlg::message(QStringLiteral("Aviso"), QStringLiteral("Banco de dados criado com Sucesso !!!"),
+                 dlg::Icon::Information, dlg::Ok);
+    gravaBdados(*ArquivoConfig, dados, porta);
+    ui.escondeProgresso();
+    try {
+        ConexaoBD.connect(paramsBD_);
+    } catch (const DbError &e) {
+        mostraErro(e.message());
+        return Conexao::SemConexao;
+    }
+    return Conexao::Criado;
+}
+
+void TdmDados::executaCriacao(InterfaceConexao &ui) {
+    ui.mostraProgresso(0);
+    ConexaoDump.executeScript(scriptEsquema());
+    ui.mostraProgresso(10);
+    executaTempoLimite();
+    const QStringList cidades = scriptsCidades();
+    for (int i = 0; i < cidades.size(); ++i) {
+        // One transaction per script: thousands of rows in one commit.
+        ConexaoDump.begin();
+        ConexaoDump.executeScript(cidades[i]);
+        ConexaoDump.commit();
+        ui.mostraProgresso(20 + i * 80 / int(std::max<qsizetype>(1, cidades.size() - 1)));
+    }
+}
+
+void TdmDados::executaTempoLimite() {
+    // The global setting needs a privilege many accounts lack; without it
+    // the database is still complete, so only warn.
+    try {
+        ConexaoDump.execute(QStringLiteral("SET GLOBAL wait_timeout=84600"));
+    } catch (const DbError &e) {
+        dlg::message(QStringLiteral("Aviso"),
+                     QStringLiteral("Não foi possível alterar o tempo limite global das conexões "
+                                    "(wait_timeout):\r%1")
+                         .arg(e.message()),
+                     dlg::Icon::Warning, dlg::Ok);
+    }
+    ConexaoDump.executeScript(QStringLiteral("SET SESSION wait_timeout=84600;"
+                                             "SET SESSION AUTO_INCREMENT_increment=1;"
+                                             "SET SESSION AUTO_INCREMENT_offset=1;"
+                                             "SET lc_time_names = 'pt_PT';"));
+}
