@@ -1,7 +1,7 @@
 #include "data/TdmDados.h"
 
 #include "data/CifraSenha.h"
-#include "data/ScriptsBanco.h"
+#include "data/sql/SqlScripts.h"
 #include "platform/dialogs/Dialogs.h"
 
 TdmDados *dmDados = nullptr;
@@ -123,16 +123,15 @@ TdmDados::Conexao TdmDados::CriaBanco(InterfaceConexao &ui, const DadosConexao &
 
 void TdmDados::executaCriacao(InterfaceConexao &ui) {
     ui.mostraProgresso(0);
-    ConexaoDump.executeScript(scriptEsquema());
+    ConexaoDump.executeScript(drav::data::schemaScript());
     ui.mostraProgresso(10);
     executaTempoLimite();
-    const QStringList cidades = scriptsCidades();
-    for (int i = 0; i < cidades.size(); ++i) {
-        // One transaction per script: thousands of rows in one commit.
+    for (int parte = 1; parte <= drav::data::kCityScriptCount; ++parte) {
+        // One transaction per script: hundreds of rows in one commit.
         ConexaoDump.begin();
-        ConexaoDump.executeScript(cidades[i]);
+        ConexaoDump.executeScript(drav::data::cityScript(parte));
         ConexaoDump.commit();
-        ui.mostraProgresso(20 + i * 80 / int(std::max<qsizetype>(1, cidades.size() - 1)));
+        ui.mostraProgresso(10 + parte * 10);
     }
 }
 

@@ -15,12 +15,14 @@ bool isIdentChar(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
 
 // Removes ONLY_FULL_GROUP_BY and ANSI_QUOTES from a sql_mode list: the
 // program's grouped queries name non-aggregated columns, and its texts are
-// quoted with double quotes in places.
+// quoted with double quotes in places. Adds NO_AUTO_VALUE_ON_ZERO: key 0 is
+// a real row (the certificate order of every company), not "next number".
 QString filteredSqlMode(const QString &mode) {
     QStringList kept;
     for (const QString &m : mode.split(u',', Qt::SkipEmptyParts))
-        if (m != u"ONLY_FULL_GROUP_BY" && m != u"ANSI_QUOTES" && m != u"ANSI")
+        if (m != u"ONLY_FULL_GROUP_BY" && m != u"ANSI_QUOTES" && m != u"ANSI" && m != u"NO_AUTO_VALUE_ON_ZERO")
             kept << m;
+    kept << QStringLiteral("NO_AUTO_VALUE_ON_ZERO");
     return kept.join(u',');
 }
 

@@ -142,6 +142,15 @@ TEST_F(ConnectionTest, SessionIsReadCommittedWithoutStrictGroupingOrAnsiQuotes) 
     EXPECT_FALSE(r.text(0, 1).contains(QStringLiteral("ANSI_QUOTES")));
 }
 
+TEST_F(ConnectionTest, KeyZeroIsStoredAsZeroAndNullGeneratesTheNext) {
+    conn().execute(QStringLiteral("INSERT INTO tbfilho (idfilho, idpai) VALUES (0, 1)"));
+    conn().execute(QStringLiteral("INSERT INTO tbfilho (idfilho, idpai) VALUES (NULL, 1)"));
+    const auto r = conn().query(QStringLiteral("SELECT idfilho FROM tbfilho ORDER BY idfilho"));
+    ASSERT_EQ(r.rowCount(), 2);
+    EXPECT_EQ(r.integer(0, 0), 0);
+    EXPECT_EQ(r.integer(1, 0), 1);
+}
+
 TEST(ConnectionOffline, ConnectFailureRaisesAndUnknownParameterIsRefused) {
     Connection c;
     drav::db::ConnectParams p;
