@@ -58,12 +58,16 @@ int main(int argc, char **argv) {
 
     const auto stats = simulator.stats();
     const double bytes = static_cast<double>(stats.bytesIn + stats.bytesOut);
-    const double capacity = baud / 10.0;   // 8N1: ten bits per byte
+    const double capacity = baud / 10.0; // 8N1: ten bits per byte
     std::printf("status %d, %zu records, %.3f s%s\n", result, collector::kTerminalCapacity, seconds,
                 pace ? " (paced)" : " (unpaced pseudo-terminal)");
     std::printf("line: %.0f bytes (%zu from the terminal, %zu to it), %.0f bytes/s\n", bytes, stats.bytesOut,
                 stats.bytesIn, bytes / seconds);
-    std::printf("configured %d baud = %.0f bytes/s: %.1f%% of it; at that speed the transfer takes %.1f s\n", baud,
-                capacity, 100.0 * bytes / seconds / capacity, bytes / capacity);
+    if (pace)
+        std::printf("configured %d baud = %.0f bytes/s; the line ran at %.1f%% of it\n", baud, capacity,
+                    100.0 * bytes / seconds / capacity);
+    else
+        std::printf("configured %d baud = %.0f bytes/s; a real line at that speed needs %.1f s\n", baud,
+                    capacity, bytes / capacity);
     return result == collector::status::Done ? 0 : 1;
 }

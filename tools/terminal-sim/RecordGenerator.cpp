@@ -46,8 +46,8 @@ std::vector<std::string> iButtonCodes(int workers, std::mt19937 &random) {
 class Generator {
 public:
     explicit Generator(const GeneratorOptions &options)
-        : random_(options.seed), codes_(iButtonCodes(options.workers, random_)), clock_(parseLocal(options.start)),
-          count_(std::min(options.count, collector::kTerminalCapacity)) {}
+        : random_(options.seed), codes_(iButtonCodes(options.workers, random_)),
+          clock_(parseLocal(options.start)), count_(std::min(options.count, collector::kTerminalCapacity)) {}
 
     std::vector<Record> run() {
         add('3', fiveDigits(pick(1, 300)));
@@ -67,12 +67,12 @@ private:
             add('F', code());
             add('4', fiveDigits(pick(1, 99)));
         } else if (roll <= 90 || room < 3) {
-            add('F', code());   // a punch: the next record is no quantity
+            add('F', code()); // a punch: the next record is no quantity
         } else {
             add('3', "00000");
             add('F', code());
             add('4', fiveDigits(pick(1, 28) * 100 + pick(1, 12)));
-            needsOrder_ = true;   // later quantities belong to a real order again
+            needsOrder_ = true; // later quantities belong to a real order again
         }
     }
 
@@ -81,7 +81,9 @@ private:
         records_.push_back(Record{timestampOf(clock_), type, std::move(value)});
     }
 
-    std::string code() { return codes_[static_cast<std::size_t>(pick(0, static_cast<int>(codes_.size()) - 1))]; }
+    std::string code() {
+        return codes_[static_cast<std::size_t>(pick(0, static_cast<int>(codes_.size()) - 1))];
+    }
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
     std::mt19937 random_;

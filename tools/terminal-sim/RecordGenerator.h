@@ -16,7 +16,7 @@ struct GeneratorOptions {
     std::size_t count = 200;
     unsigned seed = 1;
     int workers = 30;
-    std::string start = "20240506060000";   // yyyyMMddhhmmss, local time
+    std::string start = "20240506060000"; // yyyyMMddhhmmss, local time
 };
 
 // Exactly options.count records (at most the terminal's capacity).

@@ -21,10 +21,12 @@ constexpr auto kStaleInput = std::chrono::milliseconds(200);
 
 void checkRecords(const std::vector<Record> &records) {
     if (records.size() > kTerminalCapacity)
-        throw std::invalid_argument("o terminal guarda no máximo " + std::to_string(kTerminalCapacity) + " registros");
+        throw std::invalid_argument("o terminal guarda no máximo " + std::to_string(kTerminalCapacity) +
+                                    " registros");
     for (const Record &record : records)
         if (!isValidRecord(record))
-            throw std::invalid_argument("registro inválido: " + record.timestamp + record.type + record.value);
+            throw std::invalid_argument("registro inválido: " + record.timestamp + record.type +
+                                        record.value);
 }
 
 Frame replyTo(const Frame &request, MessageType type, std::vector<std::uint8_t> payload = {}) {
@@ -130,7 +132,9 @@ long TerminalSimulator::clockOffset() const {
     return clockOffset_;
 }
 
-std::time_t TerminalSimulator::clock() const { return std::time(nullptr) + clockOffset(); }
+std::time_t TerminalSimulator::clock() const {
+    return std::time(nullptr) + clockOffset();
+}
 
 void TerminalSimulator::setRecords(std::vector<Record> records) {
     checkRecords(records);
@@ -256,7 +260,8 @@ Frame TerminalSimulator::readChunk(const Frame &request) {
     if (!snapshot_ || !index || request.payload.size() != 2 || *index >= chunkCount(snapshot_->size()))
         return nak(request, NakReason::BadArgument);
     const auto first = snapshot_->begin() + static_cast<long>(*index * kRecordsPerChunk);
-    const std::vector<Record> part(first, first + static_cast<long>(recordsInChunk(snapshot_->size(), *index)));
+    const std::vector<Record> part(first,
+                                   first + static_cast<long>(recordsInChunk(snapshot_->size(), *index)));
     return replyTo(request, MessageType::Chunk, encodeChunk(*index, part));
 }
 
@@ -294,7 +299,8 @@ void TerminalSimulator::sendPaced(const std::vector<std::uint8_t> &bytes) {
     for (std::size_t at = 0; at < bytes.size() && !stopping_; at += slice) {
         const std::size_t size = std::min(slice, bytes.size() - at);
         line_.writeAll(bytes.data() + at, size, 1000);
-        std::this_thread::sleep_for(std::chrono::microseconds(size * 10'000'000 / static_cast<std::size_t>(baud)));
+        std::this_thread::sleep_for(
+            std::chrono::microseconds(size * 10'000'000 / static_cast<std::size_t>(baud)));
     }
 }
 

@@ -21,8 +21,8 @@ using collector::Frame;
 using collector::Record;
 
 enum class Corruption {
-    Flip,       // one byte of the frame changed
-    Truncate,   // only the first half of the frame sent
+    Flip,     // one byte of the frame changed
+    Truncate, // only the first half of the frame sent
 };
 
 struct SimulatorStats {
@@ -79,7 +79,7 @@ private:
     void log(const std::string &text);
 
     collector::SerialLine line_;
-    int slaveFd_ = -1;   // held open so the master side never sees a hang-up
+    int slaveFd_ = -1; // held open so the master side never sees a hang-up
     std::string devicePath_;
     collector::FrameDecoder decoder_;
     std::thread thread_;

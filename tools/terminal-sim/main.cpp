@@ -21,7 +21,9 @@ namespace {
 
 volatile std::sig_atomic_t stopRequested = 0;
 
-void onSignal(int) { stopRequested = 1; }
+void onSignal(int) {
+    stopRequested = 1;
+}
 
 const char *kUsage =
     "uso: terminal-sim [opções]\n"
@@ -60,24 +62,38 @@ bool parse(int argc, char **argv, Options &options) {
                 throw std::invalid_argument("falta o valor de " + arg);
             return argv[++i];
         };
-        if (arg == "--device") options.device = value();
-        else if (arg == "--link") options.link = value();
-        else if (arg == "--records") options.recordsFile = value();
-        else if (arg == "--generate") options.generator.count = std::stoul(value());
-        else if (arg == "--seed") options.generator.seed = static_cast<unsigned>(std::stoul(value()));
-        else if (arg == "--start") options.generator.start = value();
-        else if (arg == "--baud") options.baud = std::stoi(value());
-        else if (arg == "--pace") options.pace = true;
-        else if (arg == "--clock-offset") options.clockOffset = std::stol(value());
-        else if (arg == "--silent") options.silent = true;
-        else if (arg == "--corrupt") options.corruptEvery = std::stoi(value());
+        if (arg == "--device")
+            options.device = value();
+        else if (arg == "--link")
+            options.link = value();
+        else if (arg == "--records")
+            options.recordsFile = value();
+        else if (arg == "--generate")
+            options.generator.count = std::stoul(value());
+        else if (arg == "--seed")
+            options.generator.seed = static_cast<unsigned>(std::stoul(value()));
+        else if (arg == "--start")
+            options.generator.start = value();
+        else if (arg == "--baud")
+            options.baud = std::stoi(value());
+        else if (arg == "--pace")
+            options.pace = true;
+        else if (arg == "--clock-offset")
+            options.clockOffset = std::stol(value());
+        else if (arg == "--silent")
+            options.silent = true;
+        else if (arg == "--corrupt")
+            options.corruptEvery = std::stoi(value());
         else if (arg == "--corrupt-mode") {
             const std::string mode = value();
             if (mode != "flip" && mode != "truncate")
                 throw std::invalid_argument("modo de corrupção desconhecido: " + mode);
-            options.corruption = mode == "flip" ? terminalsim::Corruption::Flip : terminalsim::Corruption::Truncate;
-        } else if (arg == "--help" || arg == "-h") return false;
-        else throw std::invalid_argument("opção desconhecida: " + arg);
+            options.corruption =
+                mode == "flip" ? terminalsim::Corruption::Flip : terminalsim::Corruption::Truncate;
+        } else if (arg == "--help" || arg == "-h")
+            return false;
+        else
+            throw std::invalid_argument("opção desconhecida: " + arg);
     }
     return true;
 }
@@ -96,19 +112,24 @@ void command(const std::string &line, terminalsim::TerminalSimulator &simulator)
     std::istringstream words(line);
     std::string verb;
     words >> verb;
-    if (verb == "mudo") simulator.setSilent(true);
-    else if (verb == "fala") simulator.setSilent(false);
+    if (verb == "mudo")
+        simulator.setSilent(true);
+    else if (verb == "fala")
+        simulator.setSilent(false);
     else if (verb == "corromper") {
         int every = 0;
         words >> every;
         simulator.setCorruption(every);
-    } else if (verb == "relogio") std::cout << terminalsim::timestampOf(simulator.clock()) << std::endl;
+    } else if (verb == "relogio")
+        std::cout << terminalsim::timestampOf(simulator.clock()) << std::endl;
     else if (verb == "registros") {
         for (const auto &record : simulator.records())
             std::cout << collector::formatLine(record) << '\n';
         std::cout << simulator.records().size() << " registros" << std::endl;
-    } else if (verb == "sair") stopRequested = 1;
-    else if (!verb.empty()) std::cout << "comando desconhecido: " << verb << std::endl;
+    } else if (verb == "sair")
+        stopRequested = 1;
+    else if (!verb.empty())
+        std::cout << "comando desconhecido: " << verb << std::endl;
 }
 
 // Serves until a signal or "sair"; stdin commands while stdin lasts.

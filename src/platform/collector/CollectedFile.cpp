@@ -13,7 +13,7 @@ namespace drav::collector {
 
 namespace {
 
-constexpr std::size_t kTimestampAt = 1;   // zero-based column of position 2
+constexpr std::size_t kTimestampAt = 1; // zero-based column of position 2
 constexpr std::size_t kTypeAt = 25;
 constexpr std::size_t kValueAt = 26;
 

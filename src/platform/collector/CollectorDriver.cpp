@@ -20,18 +20,21 @@ QString executableFolder() {
 
 } // namespace
 
-QString CollectorDriver::libraryFileName() { return QStringLiteral("libminidrav.so"); }
+QString CollectorDriver::libraryFileName() {
+    return QStringLiteral("libminidrav.so");
+}
 
-QString CollectorDriver::defaultLibraryPath() { return executableFolder() + QLatin1Char('/') + libraryFileName(); }
+QString CollectorDriver::defaultLibraryPath() {
+    return executableFolder() + QLatin1Char('/') + libraryFileName();
+}
 
 CollectorDriver::CollectorDriver(const QString &libraryPath) : libraryPath_(libraryPath) {
     // A path with a slash keeps dlopen from searching elsewhere.
     const QString absolute = QFileInfo(libraryPath).absoluteFilePath();
     handle_ = ::dlopen(QFile::encodeName(absolute).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!handle_)
-        throw DriverLoadError(
-            QStringLiteral("Não foi possível carregar a biblioteca do coletor \"%1\": %2")
-                .arg(libraryPath, QString::fromLocal8Bit(::dlerror())));
+        throw DriverLoadError(QStringLiteral("Não foi possível carregar a biblioteca do coletor \"%1\": %2")
+                                  .arg(libraryPath, QString::fromLocal8Bit(::dlerror())));
     try {
         testaComunicacao_ = reinterpret_cast<Operation>(resolve("TestaComunicacao"));
         coletaDados_ = reinterpret_cast<Operation>(resolve("ColetaDados"));
@@ -44,7 +47,9 @@ CollectorDriver::CollectorDriver(const QString &libraryPath) : libraryPath_(libr
     }
 }
 
-CollectorDriver::~CollectorDriver() { ::dlclose(handle_); }
+CollectorDriver::~CollectorDriver() {
+    ::dlclose(handle_);
+}
 
 void *CollectorDriver::resolve(const char *name) const {
     ::dlerror();
@@ -55,6 +60,8 @@ void *CollectorDriver::resolve(const char *name) const {
     return symbol;
 }
 
-QString CollectorDriver::dataFilePath() const { return QFile::decodeName(dataFilePath_()); }
+QString CollectorDriver::dataFilePath() const {
+    return QFile::decodeName(dataFilePath_());
+}
 
 } // namespace drav::collector

@@ -60,7 +60,7 @@ void applyLine(const std::string &key, const std::string &value, DriverConfig &c
 }
 
 bool exists(const std::string &path) {
-    struct stat info{};
+    struct stat info {};
     return ::stat(path.c_str(), &info) == 0;
 }
 

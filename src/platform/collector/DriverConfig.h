@@ -21,7 +21,7 @@ inline constexpr const char *kConfigFileName = "minidrav.cfg";
 inline constexpr const char *kDataFileName = "DATAMD.TMD";
 
 struct DriverConfig {
-    std::map<int, std::string> ports;   // COMn -> device
+    std::map<int, std::string> ports; // COMn -> device
     int timeoutMs = 1000;
     int retries = 3;
     int baud = 9600;

@@ -22,13 +22,15 @@ std::uint8_t initialSeq() {
 
 } // namespace
 
-Exchange::Exchange(SerialLine &line, ExchangeTiming timing) : line_(line), timing_(timing), seq_(initialSeq()) {}
+Exchange::Exchange(SerialLine &line, ExchangeTiming timing)
+    : line_(line), timing_(timing), seq_(initialSeq()) {}
 
 std::optional<Frame> Exchange::request(MessageType type, const Payload &payload, MessageType replyType,
                                        const Accept &accept) {
     Frame reply;
     for (int attemptNo = 0; attemptNo <= timing_.retries; ++attemptNo) {
-        const auto outcome = attempt(type, payload ? payload() : std::vector<std::uint8_t>{}, replyType, accept, reply);
+        const auto outcome =
+            attempt(type, payload ? payload() : std::vector<std::uint8_t>{}, replyType, accept, reply);
         if (outcome == Outcome::Reply)
             return reply;
         if (outcome == Outcome::LineGone)
@@ -57,20 +59,20 @@ Exchange::Outcome Exchange::awaitReply(std::uint8_t seq, MessageType replyType, 
         if (n < 0)
             return Outcome::LineGone;
         if (n == 0)
-            return Outcome::Retry;   // silence, or the overall limit ran out
+            return Outcome::Retry; // silence, or the overall limit ran out
         decoder_.feed(buffer, static_cast<std::size_t>(n));
         const std::size_t rejectedBefore = decoder_.rejectedFrames();
         while (auto frame = decoder_.next()) {
             if (frame->seq != seq)
-                continue;   // a late reply to an earlier attempt
+                continue; // a late reply to an earlier attempt
             if (frame->type == replyType && (!accept || accept(*frame))) {
                 reply = std::move(*frame);
                 return Outcome::Reply;
             }
-            return Outcome::Retry;   // a NAK, or a reply that does not fit
+            return Outcome::Retry; // a NAK, or a reply that does not fit
         }
         if (decoder_.rejectedFrames() != rejectedBefore)
-            return Outcome::Retry;   // a damaged frame: ask again at once
+            return Outcome::Retry; // a damaged frame: ask again at once
     }
 }
 

@@ -10,9 +10,9 @@
 namespace drav::collector {
 
 struct ExchangeTiming {
-    int timeoutMs = 1000;   // silence after which an attempt is given up
+    int timeoutMs = 1000; // silence after which an attempt is given up
     int retries = 3;
-    int baud = 9600;        // bounds how long a streaming reply may take
+    int baud = 9600; // bounds how long a streaming reply may take
 };
 
 class Exchange {

@@ -59,8 +59,7 @@ std::optional<Frame> FrameDecoder::next() {
         if (buffer_.size() < total)
             return std::nullopt;
         const auto expected = crc16(buffer_.data() + 1, kHeaderSize - 1 + length);
-        const auto received =
-            static_cast<std::uint16_t>((buffer_[total - 2] << 8) | buffer_[total - 1]);
+        const auto received = static_cast<std::uint16_t>((buffer_[total - 2] << 8) | buffer_[total - 1]);
         if (expected != received) {
             buffer_.erase(buffer_.begin());
             ++rejected_;
@@ -81,7 +80,9 @@ bool allDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-bool isPrintable(char c) { return c >= 0x20 && c <= 0x7E; }
+bool isPrintable(char c) {
+    return c >= 0x20 && c <= 0x7E;
+}
 
 int number(std::string_view digits) {
     int value = 0;

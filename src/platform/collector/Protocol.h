@@ -54,7 +54,7 @@
 namespace drav::collector {
 
 inline constexpr std::uint8_t kStx = 0x02;
-inline constexpr std::size_t kHeaderSize = 5;   // STX, type, seq, length
+inline constexpr std::size_t kHeaderSize = 5; // STX, type, seq, length
 inline constexpr std::size_t kCrcSize = 2;
 inline constexpr std::size_t kMaxPayload = 1024;
 inline constexpr std::size_t kRecordSize = 20;
@@ -80,7 +80,7 @@ enum class MessageType : char {
 
 enum class NakReason : std::uint8_t {
     UnknownRequest = 2,
-    BadArgument = 3,    // wrong payload, chunk out of range, no snapshot
+    BadArgument = 3, // wrong payload, chunk out of range, no snapshot
 };
 
 struct Frame {
@@ -91,9 +91,9 @@ struct Frame {
 
 // One terminal record, as it travels and as it is stored.
 struct Record {
-    std::string timestamp;  // yyyyMMddhhmmss
+    std::string timestamp; // yyyyMMddhhmmss
     char type = 'F';
-    std::string value;      // 5 characters
+    std::string value; // 5 characters
 
     bool operator==(const Record &) const = default;
 };

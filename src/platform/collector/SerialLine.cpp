@@ -15,15 +15,32 @@ namespace {
 
 bool speedFor(int baud, speed_t &speed) {
     switch (baud) {
-    case 1200: speed = B1200; return true;
-    case 2400: speed = B2400; return true;
-    case 4800: speed = B4800; return true;
-    case 9600: speed = B9600; return true;
-    case 19200: speed = B19200; return true;
-    case 38400: speed = B38400; return true;
-    case 57600: speed = B57600; return true;
-    case 115200: speed = B115200; return true;
-    default: return false;
+    case 1200:
+        speed = B1200;
+        return true;
+    case 2400:
+        speed = B2400;
+        return true;
+    case 4800:
+        speed = B4800;
+        return true;
+    case 9600:
+        speed = B9600;
+        return true;
+    case 19200:
+        speed = B19200;
+        return true;
+    case 38400:
+        speed = B38400;
+        return true;
+    case 57600:
+        speed = B57600;
+        return true;
+    case 115200:
+        speed = B115200;
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -61,7 +78,9 @@ bool configureRaw(int fd, int baud) {
     return ::tcsetattr(fd, TCSANOW, &settings) == 0;
 }
 
-SerialLine::~SerialLine() { close(); }
+SerialLine::~SerialLine() {
+    close();
+}
 
 SerialLine::SerialLine(SerialLine &&other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
 
@@ -128,7 +147,7 @@ long SerialLine::readSome(std::uint8_t *buffer, std::size_t capacity, int timeou
         return static_cast<long>(n);
     if (n < 0 && (errno == EAGAIN || errno == EINTR))
         return 0;
-    return -1;   // end of file, hang-up (EIO on a pseudo-terminal) or error
+    return -1; // end of file, hang-up (EIO on a pseudo-terminal) or error
 }
 
 void SerialLine::discardInput() {

@@ -17,7 +17,7 @@ bool isSupportedBaud(int baud);
 class SerialLine {
 public:
     SerialLine() = default;
-    explicit SerialLine(int fd) : fd_(fd) {}   // takes ownership
+    explicit SerialLine(int fd) : fd_(fd) {} // takes ownership
     ~SerialLine();
     SerialLine(SerialLine &&other) noexcept;
     SerialLine &operator=(SerialLine &&other) noexcept;

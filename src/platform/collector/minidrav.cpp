@@ -45,7 +45,8 @@ std::string computeDataFolder() {
     const char *home = std::getenv("HOME");
     const std::string base = xdg && *xdg ? xdg : std::string(home ? home : "/tmp") + "/.local/share";
     const std::string folder = base + "/minidrav";
-    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos; slash = folder.find('/', slash + 1))
+    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
+         slash = folder.find('/', slash + 1))
         ::mkdir(folder.substr(0, slash).c_str(), 0755);
     ::mkdir(folder.c_str(), 0755);
     return folder;
@@ -56,8 +57,7 @@ const std::string &dataFilePath() {
     return path;
 }
 
-template <typename Operation>
-std::int32_t onPort(std::int32_t port, Operation operation) {
+template <typename Operation> std::int32_t onPort(std::int32_t port, Operation operation) {
     try {
         const DriverConfig config = loadDriverConfig(libraryFolder() + "/" + kConfigFileName);
         const std::string device = config.deviceFor(port);
@@ -87,13 +87,12 @@ std::vector<std::uint8_t> hostClock() {
 }
 
 std::optional<std::size_t> beginCollect(Exchange &exchange) {
-    const auto info = exchange.request(MessageType::CollectBegin, {}, MessageType::CollectInfo,
-                                       [](const Frame &frame) {
-                                           const auto count = getU16(frame.payload, 0);
-                                           return frame.payload.size() == 3 && count &&
-                                                  *count <= kTerminalCapacity &&
-                                                  frame.payload[2] == kRecordsPerChunk;
-                                       });
+    const auto info =
+        exchange.request(MessageType::CollectBegin, {}, MessageType::CollectInfo, [](const Frame &frame) {
+            const auto count = getU16(frame.payload, 0);
+            return frame.payload.size() == 3 && count && *count <= kTerminalCapacity &&
+                   frame.payload[2] == kRecordsPerChunk;
+        });
     if (!info)
         return std::nullopt;
     return *getU16(info->payload, 0);
@@ -149,7 +148,9 @@ int32_t TestaComunicacao(int32_t porta) {
     });
 }
 
-int32_t ColetaDados(int32_t porta) { return onPort(porta, collect); }
+int32_t ColetaDados(int32_t porta) {
+    return onPort(porta, collect);
+}
 
 int32_t ApagaDados(int32_t porta) {
     return onPort(porta, [](Exchange &exchange) {

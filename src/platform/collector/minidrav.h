@@ -15,10 +15,10 @@ extern "C" {
 #define MINIDRAV_API __attribute__((visibility("default")))
 
 enum {
-    MINIDRAV_OK = 0,              /* done */
-    MINIDRAV_SEM_RESPOSTA = 1,    /* the terminal does not answer */
-    MINIDRAV_PORTA_FECHADA = 2,   /* the port cannot be opened */
-    MINIDRAV_FALHA_LOCAL = 3      /* this computer failed: the data file could not be written */
+    MINIDRAV_OK = 0,            /* done */
+    MINIDRAV_SEM_RESPOSTA = 1,  /* the terminal does not answer */
+    MINIDRAV_PORTA_FECHADA = 2, /* the port cannot be opened */
+    MINIDRAV_FALHA_LOCAL = 3    /* this computer failed: the data file could not be written */
 };
 
 /* The terminal answered on that port. */

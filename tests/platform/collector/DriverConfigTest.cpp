@@ -1,5 +1,5 @@
-#include "platform/collector/CollectorPorts.h"
 #include "platform/collector/DriverConfig.h"
+#include "platform/collector/CollectorPorts.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,7 +55,7 @@ TEST(CollectorPorts, ListsMappedAndPresentStandardPortsInOrder) {
     const QString sys = dir.filePath("sys");
     writeFile(dir.filePath("minidrav.cfg"), "COM7=/dev/ttyUSB0\nCOM3=/dev/ttyACM0\n");
     writeFile(dev + "/ttyS0", "");
-    writeFile(dev + "/ttyS1", "");   // registered, but the kernel found no UART
+    writeFile(dev + "/ttyS1", ""); // registered, but the kernel found no UART
     writeFile(sys + "/ttyS1/type", "0\n");
     writeFile(dev + "/ttyS3", "");
     writeFile(sys + "/ttyS3/type", "4\n");
@@ -64,8 +64,8 @@ TEST(CollectorPorts, ListsMappedAndPresentStandardPortsInOrder) {
 
 TEST(CollectorPorts, ThePortNumberIsTheNumberAfterCom) {
     const std::vector<std::pair<QString, qint32>> cases{
-        {"COM1", 1}, {"COM10", 10}, {"COM", 0}, {"COMx", 0}, {"COM3a", 0}, {"COM-1", 0},
-        {"COM+2", 0}, {"LPT1", 0}, {"", 0}, {"com2", 0}, {"COM0", 0}};
+        {"COM1", 1},  {"COM10", 10}, {"COM", 0}, {"COMx", 0}, {"COM3a", 0}, {"COM-1", 0},
+        {"COM+2", 0}, {"LPT1", 0},   {"", 0},    {"com2", 0}, {"COM0", 0}};
     for (const auto &[name, number] : cases)
         EXPECT_EQ(portNumberFromName(name), number) << name.toStdString();
 }

@@ -31,17 +31,14 @@ constexpr qint32 kNotATerminalPort = 5;
 
 // Every kind of record the terminal keeps, in the order the field keys them.
 const std::vector<Record> kFieldDay{
-    {"20240506060000", '3', "00012"},   // service order 12
-    {"20240506060510", 'F', "A1B2C"},   // iButton ...
-    {"20240506060512", '4', "00005"},   // ... and its quantity
-    {"20240506061000", 'F', "0B77E"},   // punch: followed by another iButton
-    {"20240506061005", 'F', "C0FFE"},
-    {"20240506061009", '4', "00017"},
-    {"20240506062000", '3', "00000"},   // certificate order
-    {"20240506062010", 'F', "A1B2C"},
-    {"20240506062011", '4', "01503"},   // certificate of 15 March
-    {"20240506063000", '3', "00044"},
-    {"20240506070000", 'F', "D00D5"},   // punch as the last line
+    {"20240506060000", '3', "00012"}, // service order 12
+    {"20240506060510", 'F', "A1B2C"}, // iButton ...
+    {"20240506060512", '4', "00005"}, // ... and its quantity
+    {"20240506061000", 'F', "0B77E"}, // punch: followed by another iButton
+    {"20240506061005", 'F', "C0FFE"}, {"20240506061009", '4', "00017"},
+    {"20240506062000", '3', "00000"},                                   // certificate order
+    {"20240506062010", 'F', "A1B2C"}, {"20240506062011", '4', "01503"}, // certificate of 15 March
+    {"20240506063000", '3', "00044"}, {"20240506070000", 'F', "D00D5"}, // punch as the last line
 };
 
 class DriverTest : public ::testing::Test {
@@ -52,10 +49,10 @@ protected:
         ASSERT_TRUE(QFile::copy(QStringLiteral(MINIDRAV_LIBRARY), library));
         simulator = std::make_unique<terminalsim::TerminalSimulator>(kFieldDay);
         const std::string device = simulator->openPseudoTerminal();
-        writeConfig("COM" + std::to_string(kSimulatorPort) + "=" + device + "\n" +
-                    "COM" + std::to_string(kMissingPort) + "=" + folder.filePath("no-such-device").toStdString() + "\n" +
-                    "COM" + std::to_string(kNotATerminalPort) + "=/dev/null\n" +
-                    "Timeout=150\nRetries=2\n");
+        writeConfig("COM" + std::to_string(kSimulatorPort) + "=" + device + "\n" + "COM" +
+                    std::to_string(kMissingPort) + "=" + folder.filePath("no-such-device").toStdString() +
+                    "\n" + "COM" + std::to_string(kNotATerminalPort) + "=/dev/null\n" +
+                    "Timeout=300\nRetries=2\n");
         simulator->start();
         driver = std::make_unique<CollectorDriver>(library);
     }
@@ -172,7 +169,7 @@ TEST_F(DriverTest, AFailedCollectLeavesThePreviousFileUntouched) {
     ASSERT_EQ(driver->coletaDados(kSimulatorPort), status::Done);
     const std::string previous = dataFileText();
     simulator->setRecords(terminalsim::generateRecords({200, 2}));
-    simulator->setCorruption(1);   // every reply damaged
+    simulator->setCorruption(1); // every reply damaged
     EXPECT_EQ(driver->coletaDados(kSimulatorPort), status::NoAnswer);
     EXPECT_EQ(dataFileText(), previous);
     EXPECT_EQ(QDir(folder.path()).entryList({"DATAMD.TMD*"}, QDir::Files), QStringList{"DATAMD.TMD"});
@@ -180,6 +177,6 @@ TEST_F(DriverTest, AFailedCollectLeavesThePreviousFileUntouched) {
 
 TEST_F(DriverTest, APseudoTerminalThatIsGoneCannotBeOpened) {
     simulator->stop();
-    simulator.reset();   // closes both ends of the pseudo-terminal
+    simulator.reset(); // closes both ends of the pseudo-terminal
     EXPECT_EQ(driver->testaComunicacao(kSimulatorPort), status::PortUnavailable);
 }

@@ -28,7 +28,8 @@ TEST(CollectorDriverLoader, AMissingLibraryIsReportedInPortuguese) {
     QTemporaryDir dir;
     const QString path = dir.filePath("libminidrav.so");
     const QString message = loadError(path);
-    EXPECT_TRUE(message.startsWith("Não foi possível carregar a biblioteca do coletor \"" + path + "\"")) << message.toStdString();
+    EXPECT_TRUE(message.startsWith("Não foi possível carregar a biblioteca do coletor \"" + path + "\""))
+        << message.toStdString();
 }
 
 TEST(CollectorDriverLoader, ALibraryWithoutAnOperationIsReportedByName) {

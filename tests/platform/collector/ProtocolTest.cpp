@@ -6,9 +6,13 @@ using namespace drav::collector;
 
 namespace {
 
-std::vector<std::uint8_t> bytesOf(const std::string &text) { return {text.begin(), text.end()}; }
+std::vector<std::uint8_t> bytesOf(const std::string &text) {
+    return {text.begin(), text.end()};
+}
 
-Frame sampleFrame() { return Frame{MessageType::Chunk, 7, bytesOf("payload bytes")}; }
+Frame sampleFrame() {
+    return Frame{MessageType::Chunk, 7, bytesOf("payload bytes")};
+}
 
 std::vector<Frame> decodeAll(const std::vector<std::uint8_t> &bytes, FrameDecoder &decoder) {
     decoder.feed(bytes.data(), bytes.size());
@@ -33,7 +37,7 @@ TEST(FrameDecoder, ReturnsFramesSplitAcrossReadsAndAfterNoise) {
     }
     FrameDecoder decoder;
     std::vector<Frame> frames;
-    for (std::uint8_t byte : stream) {   // one byte per read, the worst case
+    for (std::uint8_t byte : stream) { // one byte per read, the worst case
         decoder.feed(&byte, 1);
         while (auto frame = decoder.next())
             frames.push_back(*frame);
@@ -88,8 +92,8 @@ TEST(FrameDecoder, FindsAGoodFrameRightAfterABadOne) {
 }
 
 TEST(Chunk, RoundTripsAndRejectsMalformedPayloads) {
-    const std::vector<Record> records{{"20240506060101", '3', "00012"}, {"20240506060202", 'F', "A1B2C"},
-                                      {"20240506060303", '4', "00005"}};
+    const std::vector<Record> records{
+        {"20240506060101", '3', "00012"}, {"20240506060202", 'F', "A1B2C"}, {"20240506060303", '4', "00005"}};
     const auto payload = encodeChunk(4, records);
     const auto chunk = decodeChunk(payload);
     ASSERT_TRUE(chunk);
