@@ -231,6 +231,30 @@ quint64 Connection::lastInsertId() const {
     return quint64(mysql_insert_id(mysql_));
 }
 
+quint64 Connection::lastMatchedRows() const {
+    ensureConnected();
+    // The server reports "Rows matched: N  Changed: M  Warnings: W" for an UPDATE.
+    if (const char *info = mysql_info(mysql_)) {
+        static const QRegularExpression matched(QStringLiteral("^Rows matched:\\s*(\\d+)"));
+        const auto m = matched.match(QString::fromLatin1(info));
+        if (m.hasMatch())
+            return m.captured(1).toULongLong();
+    }
+    const my_ulonglong n = mysql_affected_rows(mysql_);
+    return n == my_ulonglong(-1) ? 0 : quint64(n);
+}
+
+QStringList Connection::primaryKeyColumns(const QString &table) {
+    const Result r = query(QStringLiteral("SELECT COLUMN_NAME FROM information_schema.KEY_COLUMN_USAGE "
+                                          "WHERE TABLE_SCHEMA = DATABASE() AND TABLE_NAME = :t "
+                                          "AND CONSTRAINT_NAME = 'PRIMARY' ORDER BY ORDINAL_POSITION"),
+                           {{QStringLiteral("t"), table}});
+    QStringList columns;
+    for (int i = 0; i < r.rowCount(); ++i)
+        columns << r.text(i, 0);
+    return columns;
+}
+
 void Connection::begin() {
     run("START TRANSACTION");
     inTransaction_ = true;

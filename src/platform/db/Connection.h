@@ -11,6 +11,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 #include <QVariant>
 
@@ -68,6 +69,11 @@ public:
     QString literal(const QVariant &value) const;
 
     quint64 lastInsertId() const;
+    // Rows the last UPDATE found, changed or not (the affected rows of any
+    // other statement): a row rewritten with its own values still counts.
+    quint64 lastMatchedRows() const;
+    // The columns of a table's primary key, in key order (empty: no key).
+    QStringList primaryKeyColumns(const QString &table);
 
     void begin();
     void commit();
