@@ -4,6 +4,9 @@
 #include "data/sql/SqlScripts.h"
 #include "platform/dialogs/Dialogs.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 TdmDados *dmDados = nullptr;
 
 namespace dlg = drav::dlg;
@@ -22,8 +25,90 @@ QString identificador(const QString &nome) {
 
 } // namespace
 
-TdmDados::TdmDados(QString pastaPrograma) : PastaPrograma(std::move(pastaPrograma)) {
+#define DATASET(nome) nome(ConexaoBD, QStringLiteral(#nome))
+
+TdmDados::TdmDados(QString pastaPrograma)
+    : PastaPrograma(std::move(pastaPrograma)),
+      DATASET(TbUsuario),
+      DATASET(TbEmpresa),
+      DATASET(TbGleba),
+      DATASET(TbTurma),
+      DATASET(TbColaborador),
+      DATASET(TbGrupo),
+      DATASET(TbOperacao),
+      DATASET(TbTurmaOrdem),
+      DATASET(TbProducao),
+      DATASET(TbEventos),
+      DATASET(TbLancamento),
+      DATASET(qySQL),
+      DATASET(TbFrentista),
+      DATASET(TbCombustivel),
+      DATASET(TbGrupoVeiculo),
+      DATASET(TbMarca),
+      DATASET(TbVeiculo),
+      DATASET(TbAbastece),
+      DATASET(TbOperador),
+      DATASET(TbFornecedor),
+      DATASET(TbFoneFornecedor),
+      DATASET(TbPagar),
+      DATASET(TbCliente),
+      DATASET(TbFoneCliente),
+      DATASET(TbUnidade),
+      DATASET(TbItemEstoque),
+      DATASET(TbReceber),
+      DATASET(TbPais),
+      DATASET(TbEstado),
+      DATASET(TbCidade),
+      DATASET(TbBanco),
+      DATASET(TbConta),
+      DATASET(TbGrEstoque),
+      DATASET(TbSbgEstoque),
+      DATASET(TbMovimento),
+      DATASET(TbServico),
+      DATASET(TbManutencao),
+      DATASET(TbManutProducao),
+      DATASET(qyMaxidOrdem),
+      DATASET(TbSafra),
+      DATASET(TbVerSafra),
+      DATASET(QyProdSafra),
+      DATASET(TbVariedade),
+      DATASET(TbOrdem),
+      DATASET(TbVerParametro),
+      DATASET(TbAtestado) {
     dmDados = this;
+    configuraDatasets();
+}
+
+#undef DATASET
+
+std::vector<TdmDados::Dataset *> TdmDados::datasets() {
+    return {&TbUsuario, &TbEmpresa, &TbGleba, &TbTurma, &TbColaborador, &TbGrupo, &TbOperacao, &TbTurmaOrdem, &TbProducao, &TbEventos, &TbLancamento, &qySQL, &TbFrentista, &TbCombustivel, &TbGrupoVeiculo, &TbMarca, &TbVeiculo, &TbAbastece, &TbOperador, &TbFornecedor, &TbFoneFornecedor, &TbPagar, &TbCliente, &TbFoneCliente, &TbUnidade, &TbItemEstoque, &TbReceber, &TbPais, &TbEstado, &TbCidade, &TbBanco, &TbConta, &TbGrEstoque, &TbSbgEstoque, &TbMovimento, &TbServico, &TbManutencao, &TbManutProducao, &qyMaxidOrdem, &TbSafra, &TbVerSafra, &QyProdSafra, &TbVariedade, &TbOrdem, &TbVerParametro, &TbAtestado};
+}
+
+qint64 TdmDados::proximaOrdem() {
+    qyMaxidOrdem.close();
+    qyMaxidOrdem.setParam(QStringLiteral("pidempresa"), EmpresaAtual);
+    qyMaxidOrdem.open();
+    return qyMaxidOrdem.fieldByName(QStringLiteral("maxidordem")).asInteger() + 1;
+}
+
+qint64 TdmDados::LitrosPorUnidade(const QString &unidade, const QDate &data) {
+    TbVerParametro.close();
+    TbVerParametro.setParam(QStringLiteral("Pidempresa"), EmpresaAtual);
+    TbVerParametro.setParam(QStringLiteral("Pidsafra"), SafraAtual);
+    TbVerParametro.setParam(QStringLiteral("Pidunidade"), unidade);
+    TbVerParametro.setParam(QStringLiteral("Pdataproducao"), data);
+    TbVerParametro.open();
+    return TbVerParametro.isEmpty() ? 0 : TbVerParametro.fieldByName(QStringLiteral("qtdlitro")).asInteger();
+}
+
+void TdmDados::PreparaMonitor() {
+    const QString pasta = PastaPrograma + QStringLiteral("Monitora/");
+    const QString nome = pasta + UsuarioAtual + QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+    if (!QFileInfo::exists(nome))
+        QDir().mkpath(pasta);
+    Monitor.setFileName(nome);
+    Monitor.attach(ConexaoBD);
 }
 
 TdmDados::~TdmDados() {

@@ -4,7 +4,10 @@
 // from start to end.
 
 #include "data/ConfiguracaoBanco.h"
+#include "platform/dataset/Dataset.h"
+#include "platform/dataset/UpdateSql.h"
 #include "platform/db/Connection.h"
+#include "platform/db/SqlTrace.h"
 #include "platform/ini/IniFile.h"
 
 #include <memory>
@@ -50,7 +53,42 @@ public:
     bool LoginAceito = false;
     int OpcaoRelatorio = 0;
 
+    // The litres per unit of measure in force at `data` for the current
+    // company and harvest; 0 when no parameter is in force.
+    qint64 LitrosPorUnidade(const QString &unidade, const QDate &data);
+    // The number of a new service order: the company's highest plus one.
+    qint64 proximaOrdem();
+    // Names the SQL trace file of this user and day and makes its folder.
+    void PreparaMonitor();
+    drav::db::SqlTrace Monitor;
+
+    // The shared datasets, one per register, on ConexaoBD.
+    using Dataset = drav::ds::Dataset;
+    Dataset TbUsuario, TbEmpresa, TbGleba, TbTurma, TbColaborador, TbGrupo, TbOperacao, TbTurmaOrdem,
+        TbProducao, TbEventos, TbLancamento, qySQL, TbFrentista, TbCombustivel, TbGrupoVeiculo, TbMarca,
+        TbVeiculo, TbAbastece, TbOperador, TbFornecedor, TbFoneFornecedor, TbPagar, TbCliente, TbFoneCliente,
+        TbUnidade, TbItemEstoque, TbReceber, TbPais, TbEstado, TbCidade, TbBanco, TbConta, TbGrEstoque,
+        TbSbgEstoque, TbMovimento, TbServico, TbManutencao, TbManutProducao, qyMaxidOrdem, TbSafra, TbVerSafra,
+        QyProdSafra, TbVariedade, TbOrdem, TbVerParametro, TbAtestado;
+
+    // Their explicit write statements.
+    drav::ds::UpdateSql UpdateEmpresa, UpdateTurma, UpdateColaborador, UpdateOperacao, UpdateProducao,
+        UpdateLancamento, UpdateVeiculo, UpdateAbastece, UpdateFornecedor, UpdatePagar, UpdateCliente,
+        UpdateItemEstoque, UpdateReceber, UpdateMovimento, UpdateServico, UpdateManutencao, UpdateManutProducao,
+        UpdateSafra, UpdateVariedade, UpdateTbOrdem, UpdateAtestado;
+
+    // Every shared dataset, for code that treats them alike.
+    std::vector<Dataset *> datasets();
+
 private:
+    void configuraDatasets();
+    void configuraCadastros();
+    void configuraProducao();
+    void configuraAbastecimento();
+    void configuraFinanceiro();
+    void configuraEstoque();
+    void ligaManipuladores();
+
     Conexao conectaPeloDialogo(InterfaceConexao &ui);
     Conexao CriaBanco(InterfaceConexao &ui, const DadosConexao &dados, int porta);
     void executaCriacao(InterfaceConexao &ui);
