@@ -208,7 +208,8 @@ void Dataset::buildFields() {
     for (const FieldDef &def : defs_) {
         Field *f = findField(def.name);
         if (!f) {
-            close();
+            result_ = db::Result();
+            count_ = 0;
             throw DatasetError(QStringLiteral("Campo '%1' não encontrado em %2").arg(def.name, objectName()));
         }
         f->apply(def);
