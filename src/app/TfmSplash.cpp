@@ -1,5 +1,7 @@
 #include "app/TfmSplash.h"
 
+#include "app/Imagens.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPixmap>
@@ -9,6 +11,7 @@
 TfmSplash::TfmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("fmSplash"));
     setFixedSize(500, 350);
+    carregaImagens();
     auto *imagem = new QLabel(this);
     imagem->setGeometry(0, 0, 500, 350);
     imagem->setPixmap(QPixmap(QStringLiteral(":/imagens/splash.png")).scaled(500, 350));

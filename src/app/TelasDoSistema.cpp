@@ -1,0 +1,15 @@
+// The screens of every subsystem, registered with the main window's catalogue.
+// Each screen adds one line here, for example:
+//     catalogo.registraForm(QStringLiteral("TFGleba"),
+//                           [](QWidget *dono) { return std::make_unique<TFGleba>(dono); });
+#include "app/CatalogoTelas.h"
+
+#include "app/TfmSobre.h"
+
+#include <QDialog>
+
+void registraTelasDoSistema() {
+    CatalogoTelas &catalogo = CatalogoTelas::instancia();
+    catalogo.registraForm(QStringLiteral("TfmSobre"),
+                          [](QWidget *dono) { return std::make_unique<TfmSobre>(dono); });
+}
