@@ -39,6 +39,8 @@ public:
     void registraForm(const QString &classe, Criacao cria, Preparo prepara = {});
     void registraListagem(const QString &classe, Listagem lista);
     void remove(const QString &classe);
+    // Forgets every screen (tests start each case from an empty catalogue).
+    void limpa() { telas_.clear(); }
 
     bool contem(const QString &classe) const;
     // Null when the class is not registered.

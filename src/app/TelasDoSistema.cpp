@@ -4,7 +4,9 @@
 //                           [](QWidget *dono) { return std::make_unique<TFGleba>(dono); });
 #include "app/CatalogoTelas.h"
 
+#include "app/TfmLogin.h"
 #include "app/TfmSobre.h"
+#include "data/TdmDados.h"
 
 #include <QDialog>
 
@@ -12,4 +14,6 @@ void registraTelasDoSistema() {
     CatalogoTelas &catalogo = CatalogoTelas::instancia();
     catalogo.registraForm(QStringLiteral("TfmSobre"),
                           [](QWidget *dono) { return std::make_unique<TfmSobre>(dono); });
+    catalogo.registraForm(QStringLiteral("TfmLogin"),
+                          [](QWidget *dono) { return std::make_unique<TfmLogin>(*dmDados, dono); });
 }

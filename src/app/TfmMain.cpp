@@ -412,6 +412,7 @@ bool TfmMain::inicia() {
         return false;
 
     QApplication::processEvents();
+    dados_.PreparaMonitor();
     atualizaPaineis();
     return true;
 }

@@ -74,10 +74,12 @@ struct Principal : ::testing::Test {
     std::unique_ptr<TfmMain> main;
     QStringList registradas;
 
-    void SetUp() override { main = std::make_unique<TfmMain>(dados); }
+    void SetUp() override {
+        CatalogoTelas::instancia().limpa();
+        main = std::make_unique<TfmMain>(dados);
+    }
     void TearDown() override {
-        for (const QString &c : registradas)
-            CatalogoTelas::instancia().remove(c);
+        CatalogoTelas::instancia().limpa();
         main.reset();
     }
     void registra(const QString &classe, CatalogoTelas::Criacao cria, CatalogoTelas::Preparo prepara = {}) {
