@@ -8,40 +8,8 @@ namespace drav::ds {
 
 namespace {
 
-bool isIdentChar(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
 
-// The `:Name` markers of a statement, each once, by the connection's rules:
-// nothing inside quotes, no "::", no colon inside a word.
-QStringList parameterNames(const QString &sql) {
-    QStringList names;
-    QChar quote;
-    const int n = sql.size();
-    for (int i = 0; i < n; ++i) {
-        const QChar c = sql[i];
-        if (!quote.isNull()) {
-            if (c == u'\\')
-                ++i;
-            else if (c == quote)
-                quote = QChar();
-            continue;
-        }
-        if (c == u'\'' || c == u'"' || c == u'`') {
-            quote = c;
-            continue;
-        }
-        if (c == u':' && i + 1 < n && (sql[i + 1].isLetter() || sql[i + 1] == u'_') &&
-            (i == 0 || (!isIdentChar(sql[i - 1]) && sql[i - 1] != u':'))) {
-            int j = i + 1;
-            while (j < n && isIdentChar(sql[j]))
-                ++j;
-            const QString name = sql.mid(i + 1, j - i - 1);
-            if (!names.contains(name, Qt::CaseInsensitive))
-                names << name;
-            i = j - 1;
-        }
-    }
-    return names;
-}
+using db::parameterNames;
 
 bool sameValue(const Field &f, int row, const QVariant &wanted) {
     const QVariant have = f.valueAt(row);

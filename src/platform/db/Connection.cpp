@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace drav::db {
 
 namespace {
@@ -181,25 +183,22 @@ QString Connection::literal(const QVariant &v) const {
     return u'\'' + QString::fromUtf8(escaped) + u'\'';
 }
 
-QString Connection::bind(const QString &sql, const Params &params) const {
-    QString out;
-    out.reserve(sql.size() + 32);
+void scanParameters(const QString &sql, const std::function<void(QStringView)> &text,
+                    const std::function<void(const QString &)> &parameter) {
     const int n = sql.size();
+    int chunk = 0;  // start of the text not yet handed on
     QChar quote;
     for (int i = 0; i < n; ++i) {
         const QChar c = sql[i];
         if (!quote.isNull()) {
-            out += c;
-            if (c == u'\\' && i + 1 < n) {
-                out += sql[++i];
-            } else if (c == quote) {
+            if (c == u'\\')
+                ++i;
+            else if (c == quote)
                 quote = QChar();
-            }
             continue;
         }
         if (c == u'\'' || c == u'"' || c == u'`') {
             quote = c;
-            out += c;
             continue;
         }
         // ":Name" – but not "::" nor a colon inside a word (times like 10:30 are quoted anyway).
@@ -208,21 +207,39 @@ QString Connection::bind(const QString &sql, const Params &params) const {
             int j = i + 1;
             while (j < n && isIdentChar(sql[j]))
                 ++j;
-            const QString name = sql.mid(i + 1, j - i - 1);
-            const Param *found = nullptr;
-            for (const Param &p : params)
-                if (p.name.compare(name, Qt::CaseInsensitive) == 0) {
-                    found = &p;
-                    break;
-                }
-            if (!found)
+            text(QStringView(sql).mid(chunk, i - chunk));
+            parameter(sql.mid(i + 1, j - i - 1));
+            chunk = j;
+            i = j - 1;
+        }
+    }
+    text(QStringView(sql).mid(chunk));
+}
+
+QStringList parameterNames(const QString &sql) {
+    QStringList names;
+    scanParameters(
+        sql, [](QStringView) {},
+        [&names](const QString &name) {
+            if (!names.contains(name, Qt::CaseInsensitive))
+                names << name;
+        });
+    return names;
+}
+
+QString Connection::bind(const QString &sql, const Params &params) const {
+    QString out;
+    out.reserve(sql.size() + 32);
+    scanParameters(
+        sql, [&out](QStringView chunk) { out += chunk; },
+        [&](const QString &name) {
+            const auto found = std::find_if(params.begin(), params.end(), [&name](const Param &p) {
+                return p.name.compare(name, Qt::CaseInsensitive) == 0;
+            });
+            if (found == params.end())
                 throw DbError(0, QStringLiteral("Parameter '%1' not found").arg(name), QStringLiteral("HY000"));
             out += literal(found->value);
-            i = j - 1;
-            continue;
-        }
-        out += c;
-    }
+        });
     return out;
 }
 

@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <QStringList>
 #include <QTime>
 #include <QVariant>
 
@@ -96,6 +97,13 @@ private:
     bool inTransaction_ = false;
     StatementObserver observer_;
 };
+
+// Walks a statement: `text` receives the pieces between parameters, and
+// `parameter` each `:Name` outside quotes (not "::", not a colon inside a word).
+void scanParameters(const QString &sql, const std::function<void(QStringView)> &text,
+                    const std::function<void(const QString &)> &parameter);
+// The parameter names of a statement, each once, in order of appearance.
+QStringList parameterNames(const QString &sql);
 
 // Splits a script at ";" outside quotes, backquotes and comments; backslash
 // escapes inside quotes are respected. Empty statements are dropped.
