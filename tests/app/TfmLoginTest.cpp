@@ -2,8 +2,8 @@
 #include "data/TdmDados.h"
 #include "data/sql/SqlScripts.h"
 
+#include "DataModuleTest.h"
 #include "ScriptedDialogs.h"
-#include "TestDatabase.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,24 +25,20 @@ void digita(QWidget *w, const QString &texto) {
         QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-class TfmLoginTest : public drav::test::DbTest {
+class TfmLoginTest : public drav::test::DataModuleTest {
 protected:
     void SetUp() override {
-        DbTest::SetUp();
+        DataModuleTest::SetUp();
         if (IsSkipped())
             return;
-        conn().executeScript(drav::data::schemaScript());
         conn().execute(QStringLiteral("INSERT INTO tbusuario VALUES ('MINUSC', 'abc', 'SENHA MINÚSCULA')"));
-        dm = std::make_unique<TdmDados>(pasta.path() + u'/');
-        dm->ConexaoBD.connect(database->params());
         TfmLogin::TentativasLogin = 0;
         login = std::make_unique<TfmLogin>(*dm);
         login->show();
     }
     void TearDown() override {
         login.reset();
-        dm.reset();
-        DbTest::TearDown();
+        DataModuleTest::TearDown();
     }
     // Types a login and password as the user would and clicks OK.
     void tenta(const QString &usuario, const QString &senha) {
@@ -53,8 +49,6 @@ protected:
         login->btConfirmaClick();
     }
 
-    QTemporaryDir pasta;
-    std::unique_ptr<TdmDados> dm;
     std::unique_ptr<TfmLogin> login;
 };
 

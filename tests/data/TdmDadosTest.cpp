@@ -6,8 +6,8 @@
 #include "data/sql/SqlScripts.h"
 #include "platform/SilentAbort.h"
 
+#include "DataModuleTest.h"
 #include "ScriptedDialogs.h"
-#include "TestDatabase.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -21,13 +21,12 @@ using drav::test::dialogs;
 
 namespace {
 
-class TdmDadosTest : public drav::test::DbTest {
+class TdmDadosTest : public drav::test::DataModuleTest {
 protected:
     void SetUp() override {
-        DbTest::SetUp();
+        DataModuleTest::SetUp();
         if (IsSkipped())
             return;
-        conn().executeScript(drav::data::schemaScript());
         conn().executeScript(QStringLiteral(
             "INSERT INTO tbcidade (idcidade, nomecidade, idpais, idestado) VALUES (1, 'BELO HORIZONTE', 'BRA', 'MG'),"
             " (2, 'SEM ESTADO', 'BRA', 'MG');"
@@ -37,14 +36,8 @@ protected:
             "INSERT INTO tbturma (idturma, nome, idempresa, responsavel) VALUES (0, 'MENSALISTA', 1, 'DRAVOLTA');"
             "INSERT INTO tbgrupoopera (idgrupo, nomegrupo, idempresa) VALUES (1, 'COLHEITA', 1);"
             "INSERT INTO tboperacao (idoperacao, nomeoperacao, idempresa, idgrupo) VALUES (1, 'DERRIÇA', 1, 1);"));
-        dm = std::make_unique<TdmDados>(pasta.path() + u'/');
-        dm->ConexaoBD.connect(database->params());
         dm->EmpresaAtual = 1;
         dm->SafraAtual = 2009;
-    }
-    void TearDown() override {
-        dm.reset();
-        DbTest::TearDown();
     }
     // Opens `ds` with every parameter set: the company ones to the current
     // company, the rest to `valor`.
@@ -64,10 +57,6 @@ protected:
         EXPECT_TRUE(ds.isEditing()) << "the row stays for the user to correct";
         dialogs().reset();
     }
-    qint64 conta(const QString &sql) { return conn().query(sql).integer(0, 0); }
-
-    QTemporaryDir pasta;
-    std::unique_ptr<TdmDados> dm;
 };
 
 TEST_F(TdmDadosTest, EverySharedDatasetOpensOnTheSchema) {
