@@ -4,9 +4,12 @@
 //                           [](QWidget *dono) { return std::make_unique<TFGleba>(dono); });
 #include "app/CatalogoTelas.h"
 
+#include "app/TFLoginEmpresa.h"
 #include "app/TfmLogin.h"
 #include "app/TfmSobre.h"
 #include "data/TdmDados.h"
+#include "reports/ListagensCadastro.h"
+#include "reports/Listagem.h"
 
 #include <QDialog>
 
@@ -16,4 +19,10 @@ void registraTelasDoSistema() {
                           [](QWidget *dono) { return std::make_unique<TfmSobre>(dono); });
     catalogo.registraForm(QStringLiteral("TfmLogin"),
                           [](QWidget *dono) { return std::make_unique<TfmLogin>(*dmDados, dono); });
+    catalogo.registraForm(QStringLiteral("TFLoginEmpresa"),
+                          [](QWidget *dono) { return std::make_unique<TFLoginEmpresa>(*dmDados, dono); });
+    catalogo.registraListagem(QStringLiteral("TFrVariedade"), listagemDe<TFrVariedade>());
+    catalogo.registraListagem(QStringLiteral("TFrTurma"), listagemDe<TFrTurma>());
+    catalogo.registraListagem(QStringLiteral("TFrGleba"), listagemDe<TFrGleba>());
+    catalogo.registraListagem(QStringLiteral("TFrOperacao"), listagemDe<TFrOperacao>());
 }
