@@ -8,8 +8,6 @@
 #include "app/TfmLogin.h"
 #include "app/TfmSobre.h"
 #include "data/TdmDados.h"
-#include "reports/ListagensCadastro.h"
-#include "reports/Listagem.h"
 
 #include <QDialog>
 
@@ -21,8 +19,4 @@ void registraTelasDoSistema() {
                           [](QWidget *dono) { return std::make_unique<TfmLogin>(*dmDados, dono); });
     catalogo.registraForm(QStringLiteral("TFLoginEmpresa"),
                           [](QWidget *dono) { return std::make_unique<TFLoginEmpresa>(*dmDados, dono); });
-    catalogo.registraListagem(QStringLiteral("TFrVariedade"), listagemDe<TFrVariedade>());
-    catalogo.registraListagem(QStringLiteral("TFrTurma"), listagemDe<TFrTurma>());
-    catalogo.registraListagem(QStringLiteral("TFrGleba"), listagemDe<TFrGleba>());
-    catalogo.registraListagem(QStringLiteral("TFrOperacao"), listagemDe<TFrOperacao>());
 }
