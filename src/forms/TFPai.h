@@ -22,12 +22,11 @@
 #include "platform/widgets/DataSource.h"
 
 #include <QDialog>
+#include <QLabel>
+#include <QToolBar>
 
 #include <map>
 #include <memory>
-
-class QLabel;
-class QToolBar;
 
 class TFPai : public QDialog {
     Q_OBJECT

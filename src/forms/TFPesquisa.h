@@ -21,11 +21,10 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
 
 // A drop-down list that says when its list closes.
 class CaixaEscolha : public QComboBox {
