@@ -62,15 +62,16 @@ void DbGrid::rebuildModel() {
     GridModel *old = model_;
     model_ = nullptr;
     ds::Dataset *ds = source_ ? source_->dataset() : nullptr;
-    if (ds) {
+    if (ds)
         model_ = new GridModel(ds, &columns_, this);
-        connect(model_, &QAbstractItemModel::modelReset, this, &DbGrid::applyColumns);
-        connect(model_, &ds::DatasetModel::currentRowChanged, this, &DbGrid::followDataset);
-    }
     setModel(model_);
     delete old;
-    if (model_)
+    if (model_) {
+        // After the view's own handlers, which show every section again on a reset.
+        connect(model_, &QAbstractItemModel::modelReset, this, &DbGrid::applyColumns);
+        connect(model_, &ds::DatasetModel::currentRowChanged, this, &DbGrid::followDataset);
         connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, &DbGrid::onCurrentChanged);
+    }
     applyColumns();
 }
 
