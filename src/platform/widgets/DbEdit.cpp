@@ -70,10 +70,11 @@ void DbEdit::applyLimits(const ds::Field *f, bool editing) {
     const QString mask = f && editing ? f->mask().inputMask() : QString();
     if (inputMask() != mask)
         setInputMask(mask);
+    // The limit applies to what is typed; a display text may be longer.
     int length = maxTextLength_;
-    if (length == 0 && f && f->dataType() == ds::FieldType::String && f->size() > 0)
+    if (length == 0 && f && f->dataType() == ds::FieldType::String && f->mask().isEmpty())
         length = f->size();
-    setMaxLength(length > 0 ? length : 32767);
+    setMaxLength(editing && length > 0 ? length : 32767);
 }
 
 QString DbEdit::typedText() const {
