@@ -7,6 +7,7 @@
 #include "forms/TDravBitmapButton.h"
 #include "platform/shell/Application.h"
 #include "platform/shell/EnterAsTab.h"
+#include "platform/widgets/ProgramFormats.h"
 #include "platform/dialogs/Dialogs.h"
 
 #include <QApplication>
@@ -404,7 +405,7 @@ bool TfmMain::inicia() {
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
     // Thousands ".", decimals ",", dates dd/MM/yyyy for every form and report.
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    drav::installProgramFormats();
     paineis_[3]->setText(DataPorExtenso(QDate::currentDate()));
 
     abreTelaDaSessao(QStringLiteral("TFLoginEmpresa"));
