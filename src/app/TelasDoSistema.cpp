@@ -8,6 +8,8 @@
 #include "app/TfmLogin.h"
 #include "app/TfmSobre.h"
 #include "data/TdmDados.h"
+#include "labour/TFEmpresa.h"
+#include "labour/TFParametro.h"
 
 #include <QDialog>
 
@@ -19,4 +21,8 @@ void registraTelasDoSistema() {
                           [](QWidget *dono) { return std::make_unique<TfmLogin>(*dmDados, dono); });
     catalogo.registraForm(QStringLiteral("TFLoginEmpresa"),
                           [](QWidget *dono) { return std::make_unique<TFLoginEmpresa>(*dmDados, dono); });
+    catalogo.registraForm(QStringLiteral("TFEmpresa"),
+                          [](QWidget *dono) { return std::make_unique<TFEmpresa>(dono); });
+    catalogo.registraForm(QStringLiteral("TFParametro"),
+                          [](QWidget *dono) { return std::make_unique<TFParametro>(dono); });
 }
