@@ -9,6 +9,8 @@
 #include "platform/dialogs/Dialogs.h"
 #include "platform/shell/Application.h"
 
+#include "forms/PainelCabecalho.h"
+
 #include <QDate>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,13 +25,6 @@ using drav::ds::Dataset;
 using drav::ds::TransactionGuard;
 
 namespace {
-
-QLabel *cabecalho(const QString &texto) {
-    auto *l = new QLabel(texto);
-    l->setStyleSheet(QStringLiteral("QLabel { background: #1c3f7a; color: white; font-weight: bold; "
-                                    "font-size: 12pt; padding: 8px; }"));
-    return l;
-}
 
 QLineEdit *caixaLeitura() {
     auto *e = new QLineEdit;
@@ -113,7 +108,7 @@ void TFLoginEmpresa::montaTela() {
     corpo->addLayout(botoes);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(cabecalho(QStringLiteral("Selecione a Empresa")));
+    layout->addWidget(new PainelCabecalho(QStringLiteral("Selecione a Empresa")));
     layout->addLayout(corpo);
     setFixedSize(420, 460);
 }

@@ -1,5 +1,7 @@
 #include "app/TfmConfigDB.h"
 
+#include "forms/PainelCabecalho.h"
+
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,14 +30,6 @@ QLineEdit *novoEdit(const QString &texto, int maximo, bool minusculas) {
     if (minusculas)
         forcaMinusculas(e);
     return e;
-}
-
-QLabel *cabecalho(const QString &texto) {
-    auto *l = new QLabel(texto);
-    l->setAutoFillBackground(true);
-    l->setStyleSheet(QStringLiteral("QLabel { background: #1c3f7a; color: white; font-weight: bold; "
-                                    "font-size: 12pt; padding: 8px; }"));
-    return l;
 }
 
 } // namespace
@@ -71,7 +65,7 @@ TfmConfigDB::TfmConfigDB(QWidget *parent) : QDialog(parent) {
     corpo->addLayout(botoes);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(cabecalho(QStringLiteral("Configura MySQL")));
+    layout->addWidget(new PainelCabecalho(QStringLiteral("Configura MySQL")));
     layout->addLayout(corpo);
 
     // Host, Database, User, Password, the buttons, and the port last.

@@ -3,6 +3,8 @@
 #include "data/TdmDados.h"
 #include "platform/dialogs/Dialogs.h"
 
+#include "forms/PainelCabecalho.h"
+
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,13 +31,6 @@ QLineEdit *caixaMaiusculas(int maximo) {
         }
     });
     return edit;
-}
-
-QLabel *cabecalho(const QString &texto) {
-    auto *l = new QLabel(texto);
-    l->setStyleSheet(QStringLiteral("QLabel { background: #1c3f7a; color: white; font-weight: bold; "
-                                    "font-size: 12pt; padding: 8px; }"));
-    return l;
 }
 
 } // namespace
@@ -67,7 +62,7 @@ TfmLogin::TfmLogin(TdmDados &dados, QWidget *parent) : QDialog(parent), dados_(d
     corpo->addLayout(botoes);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(cabecalho(QStringLiteral("Acesso ao sistema")));
+    layout->addWidget(new PainelCabecalho(QStringLiteral("Acesso ao sistema")));
     layout->addLayout(corpo);
     setFixedSize(sizeHint().expandedTo(QSize(320, 0)));
 }

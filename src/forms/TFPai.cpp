@@ -1,5 +1,7 @@
 #include "forms/TFPai.h"
 
+#include "forms/PainelCabecalho.h"
+
 #include "platform/dialogs/Dialogs.h"
 #include "platform/shell/Application.h"
 
@@ -15,35 +17,6 @@
 namespace ds = drav::ds;
 namespace ui = drav::ui;
 namespace dlg = drav::dlg;
-
-namespace {
-
-// The header band: the program's header picture, or a plain gradient when
-// the pictures are not loaded.
-class Cabecalho : public QWidget {
-public:
-    explicit Cabecalho(QWidget *parent) : QWidget(parent), fundo_(QStringLiteral(":/imagens/cabecalho.png")) {
-        setFixedHeight(51);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override {
-        QPainter p(this);
-        if (!fundo_.isNull()) {
-            p.drawPixmap(rect(), fundo_);
-            return;
-        }
-        QLinearGradient g(0, 0, width(), 0);
-        g.setColorAt(0, QColor(0x1f, 0x4e, 0x2c));
-        g.setColorAt(1, QColor(0x8a, 0x5a, 0x2b));
-        p.fillRect(rect(), g);
-    }
-
-private:
-    QPixmap fundo_;
-};
-
-} // namespace
 
 TFPai::TFPai(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -66,22 +39,10 @@ TFPai::TFPai(QWidget *parent)
 TFPai::~TFPai() = default;
 
 void TFPai::montaCabecalho() {
-    PainelCabecalho = new Cabecalho(this);
-    auto *linha = new QHBoxLayout(PainelCabecalho);
-    linha->setContentsMargins(12, 0, 8, 0);
-    Label2 = new QLabel(QStringLiteral("Formulário Padrão"), PainelCabecalho);
+    auto *cabecalho = new ::PainelCabecalho(QStringLiteral("Formulário Padrão"), this);
+    PainelCabecalho = cabecalho;
+    Label2 = cabecalho->titulo();
     Label2->setObjectName(QStringLiteral("Label2"));
-    QFont fonte = Label2->font();
-    fonte.setPointSize(fonte.pointSize() + 6);
-    fonte.setBold(true);
-    Label2->setFont(fonte);
-    Label2->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-    linha->addWidget(Label2, 1);
-    auto *logo = new QLabel(PainelCabecalho);
-    const QPixmap imagem(QStringLiteral(":/imagens/logo.png"));
-    if (!imagem.isNull())
-        logo->setPixmap(imagem.scaledToHeight(45, Qt::SmoothTransformation));
-    linha->addWidget(logo, 0, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 ui::DatasetAction *TFPai::novaAcao(const QString &texto, ui::EnabledWhen quando) {
