@@ -302,6 +302,24 @@ TEST_F(TFEmpresaTest, TheHarvestSearchOpensTheChosenHarvestOfTheCurrentCompany) 
     EXPECT_EQ(form->EdtDescricao->text(), "SAFRA 2009");
 }
 
+TEST_F(TFEmpresaTest, WithoutACompanyTheHarvestTabAddsNothingAndSearchesCompanies) {
+    dm->EmpresaAtual = 99;
+    dm->TbEmpresa.setParam(QStringLiteral("pidempresa"), 99);
+    mostra(form.get());
+    abreSafra();
+    EXPECT_EQ(form->LblEmpresa->text(), "");
+    form->ActIncluirExecute();
+    EXPECT_EQ(dm->TbSafra.state(), State::Browse) << "no harvest without its company";
+    semTransacao();
+
+    escolhe(QStringLiteral("Pesquisa de Empresas"), QStringLiteral("idempresa"), 2);
+    form->ActLocalizarExecute();
+    EXPECT_TRUE(form->naAbaEmpresa());
+    EXPECT_EQ(form->PageControl1->currentIndex(), 0);
+    EXPECT_EQ(form->ActIncluir->dataSource(), form->DtsEmpresa);
+    EXPECT_EQ(form->EdtNome->text(), "FAZENDA DOIS");
+}
+
 TEST_F(TFEmpresaTest, TheCatalogueOpensTheScreen) {
     CatalogoTelas::instancia().limpa();
     registraTelasDoSistema();
