@@ -85,6 +85,13 @@ TFPesquisaBase::TFPesquisaBase(QWidget *parent)
 }
 
 TFPesquisaBase::~TFPesquisaBase() {
+    // The children outlive this part of the dialog: nothing they signal or
+    // filter while they are destroyed may reach it.
+    for (QObject *filho : {static_cast<QObject *>(EdtIncremental), static_cast<QObject *>(ComboBox1)}) {
+        filho->removeEventFilter(this);
+        filho->disconnect(this);
+    }
+    Timer1.stop();
     DBGrid1->setDataSource(nullptr);  // the grid's model goes before the query
 }
 
