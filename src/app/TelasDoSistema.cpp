@@ -10,6 +10,8 @@
 #include "data/TdmDados.h"
 #include "labour/TFEmpresa.h"
 #include "labour/TFParametro.h"
+#include "reports/ListagensCadastro.h"
+#include "reports/Listagem.h"
 
 #include <QDialog>
 
@@ -21,6 +23,10 @@ void registraTelasDoSistema() {
                           [](QWidget *dono) { return std::make_unique<TfmLogin>(*dmDados, dono); });
     catalogo.registraForm(QStringLiteral("TFLoginEmpresa"),
                           [](QWidget *dono) { return std::make_unique<TFLoginEmpresa>(*dmDados, dono); });
+    catalogo.registraListagem(QStringLiteral("TFrVariedade"), listagemDe<TFrVariedade>());
+    catalogo.registraListagem(QStringLiteral("TFrTurma"), listagemDe<TFrTurma>());
+    catalogo.registraListagem(QStringLiteral("TFrGleba"), listagemDe<TFrGleba>());
+    catalogo.registraListagem(QStringLiteral("TFrOperacao"), listagemDe<TFrOperacao>());
     catalogo.registraForm(QStringLiteral("TFEmpresa"),
                           [](QWidget *dono) { return std::make_unique<TFEmpresa>(dono); });
     catalogo.registraForm(QStringLiteral("TFParametro"),
