@@ -8,15 +8,15 @@
 #include "platform/dataset/Dataset.h"
 #include "platform/db/Connection.h"
 
+#include "../support/BenchServer.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProcessEnvironment>
 
 #include <algorithm>
 #include <cstdio>
 
 using drav::db::Connection;
-using drav::db::ConnectParams;
 
 namespace {
 
@@ -24,16 +24,6 @@ const int kRows = 100000;
 const int kRounds = 3;
 const QString kDatabase = QStringLiteral("drav_bench_dataset");
 const QString kSelect = QStringLiteral("select idproducao, idempresa, nome, qtdunit, data from tbproducao");
-
-ConnectParams server() {
-    const auto env = QProcessEnvironment::systemEnvironment();
-    ConnectParams p;
-    p.host = env.value(QStringLiteral("DRAV_TEST_HOST"), QStringLiteral("127.0.0.1"));
-    p.port = env.value(QStringLiteral("DRAV_TEST_PORT"), QStringLiteral("3306")).toInt();
-    p.user = env.value(QStringLiteral("DRAV_TEST_USER"), QStringLiteral("root"));
-    p.password = env.value(QStringLiteral("DRAV_TEST_PASSWORD"));
-    return p;
-}
 
 void createRows(Connection &conn) {
     conn.execute(QStringLiteral("CREATE TABLE tbproducao (idproducao INT NOT NULL PRIMARY KEY, idempresa INT NOT NULL, "
@@ -89,14 +79,9 @@ void dataset(Connection &conn) {
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
-    Connection admin;
-    admin.connect(server());
-    admin.execute(QStringLiteral("DROP DATABASE IF EXISTS ") + kDatabase);
-    admin.execute(QStringLiteral("CREATE DATABASE ") + kDatabase);
-    ConnectParams p = server();
-    p.database = kDatabase;
+    drav::bench::recreateDatabase(kDatabase);
     Connection conn;
-    conn.connect(p);
+    conn.connect(drav::bench::server(kDatabase));
     createRows(conn);
 
     // Rounds alternate, so the server's caches favour neither side.
@@ -114,6 +99,6 @@ int main(int argc, char **argv) {
     std::printf("dataset (open + first..eof):      %8.1f ms\n", datasetMs);
     std::printf("ratio dataset / bare:             %8.2f  (target <= 1.50)\n", datasetMs / bareMs);
 
-    admin.execute(QStringLiteral("DROP DATABASE IF EXISTS ") + kDatabase);
+    drav::bench::dropDatabase(kDatabase);
     return sink == 0 ? 1 : 0;
 }

@@ -7,6 +7,8 @@
 #include "data/sql/SqlScripts.h"
 #include "platform/db/Connection.h"
 
+#include "../support/BenchServer.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -21,32 +23,9 @@ using drav::db::ConnectParams;
 
 namespace {
 
-ConnectParams server() {
-    const auto env = QProcessEnvironment::systemEnvironment();
-    ConnectParams p;
-    p.host = env.value(QStringLiteral("DRAV_TEST_HOST"), QStringLiteral("127.0.0.1"));
-    p.port = env.value(QStringLiteral("DRAV_TEST_PORT"), QStringLiteral("3306")).toInt();
-    p.user = env.value(QStringLiteral("DRAV_TEST_USER"), QStringLiteral("root"));
-    p.password = env.value(QStringLiteral("DRAV_TEST_PASSWORD"));
-    return p;
-}
-
-void recreate(const QString &db) {
-    Connection admin;
-    admin.connect(server());
-    admin.execute(QStringLiteral("DROP DATABASE IF EXISTS ") + db);
-    admin.execute(QStringLiteral("CREATE DATABASE ") + db);
-}
-
-void drop(const QString &db) {
-    Connection admin;
-    admin.connect(server());
-    admin.execute(QStringLiteral("DROP DATABASE IF EXISTS ") + db);
-}
-
 // Runs the mariadb client on `file` in database `db`; returns milliseconds.
 double clientLoad(const QString &db, const QString &file) {
-    const ConnectParams p = server();
+    const ConnectParams p = drav::bench::server();
     QProcess proc;
     auto env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("MYSQL_PWD"), p.password);
@@ -58,7 +37,7 @@ double clientLoad(const QString &db, const QString &file) {
                                             QStringLiteral("-P"), QString::number(p.port), QStringLiteral("-u"),
                                             p.user, db});
     proc.waitForFinished(-1);
-    const double ms = double(t.nsecsElapsed()) / 1e6;
+    const double ms = drav::bench::milliseconds(t);
     if (proc.exitCode() != 0)
         std::fprintf(stderr, "mariadb failed: %s\n", proc.readAllStandardError().constData());
     return ms;
@@ -83,19 +62,17 @@ void benchRows(const QTemporaryDir &dir) {
     writeFile(file, script);
     const QString db = QStringLiteral("drav_bench_rows");
 
-    recreate(db);
+    drav::bench::recreateDatabase(db);
     QElapsedTimer t;
     t.start();
     Connection c;
-    ConnectParams p = server();
-    p.database = db;
-    c.connect(p);
+    c.connect(drav::bench::server(db));
     c.executeScript(script);
-    const double ours = double(t.nsecsElapsed()) / 1e6;
+    const double ours = drav::bench::milliseconds(t);
 
-    recreate(db);
+    drav::bench::recreateDatabase(db);
     const double client = clientLoad(db, file);
-    drop(db);
+    drav::bench::dropDatabase(db);
     report("5,000-row script", ours, client);
 }
 
@@ -107,24 +84,22 @@ void benchCreation(const QTemporaryDir &dir) {
     writeFile(file, all);
     const QString db = QStringLiteral("drav_bench_creation");
 
-    recreate(db);
+    drav::bench::recreateDatabase(db);
     QElapsedTimer t;
     t.start();
     Connection c;
-    ConnectParams p = server();
-    p.database = db;
-    c.connect(p);
+    c.connect(drav::bench::server(db));
     c.executeScript(drav::data::schemaScript());
     for (int i = 1; i <= drav::data::kCityScriptCount; ++i) {
         c.begin();
         c.executeScript(drav::data::cityScript(i));
         c.commit();
     }
-    const double ours = double(t.nsecsElapsed()) / 1e6;
+    const double ours = drav::bench::milliseconds(t);
 
-    recreate(db);
+    drav::bench::recreateDatabase(db);
     const double client = clientLoad(db, file);
-    drop(db);
+    drav::bench::dropDatabase(db);
     report("database creation", ours, client);
 }
 
