@@ -1,7 +1,7 @@
 // Lays out the team listing over 10,000 rows of one company and compares the
 // layout with the bare fetch of the same rows (Connection::query + a loop
 // reading every column). Prints both times and the ratio; the target is at
-// most 1.3.
+// most 1.3. The first round, while the heap still grows, is printed apart.
 // The server comes from DRAV_TEST_HOST/PORT/USER/PASSWORD; the rows go into a
 // database of the benchmark's own, dropped at the end.
 
@@ -24,7 +24,7 @@ using drav::db::ConnectParams;
 namespace {
 
 const int kRows = 10000;
-const int kRounds = 5;
+const int kRounds = 9;
 const QString kDatabase = QStringLiteral("drav_bench_listing");
 const QString kSelect = QStringLiteral("select * from tbturma where idempresa = 1 order by idturma;");
 
@@ -95,14 +95,20 @@ int main(int argc, char **argv) {
 
     // Rounds alternate, so the server's caches favour neither side; the best
     // of each counts.
-    double fetchMs = 1e18, openMs = 1e18, layoutMs = 1e18;
+    double fetchMs = 1e18, openMs = 1e18, layoutMs = 1e18, firstFetchMs = 0, firstLayoutMs = 0;
     int pages = 0, details = 0;
     for (int r = 0; r < kRounds; ++r) {
-        fetchMs = std::min(fetchMs, millis([&] { bareFetch(conn); }));
+        const double fetch = millis([&] { bareFetch(conn); });
         TFrTurma form(dados);
         openMs = std::min(openMs, millis([&] { form.abre(); }));
         drav::report::Document doc;
-        layoutMs = std::min(layoutMs, millis([&] { doc = form.QuickRep1.generate(); }));
+        const double layout = millis([&] { doc = form.QuickRep1.generate(); });
+        if (r == 0) {
+            firstFetchMs = fetch;
+            firstLayoutMs = layout;
+        }
+        fetchMs = std::min(fetchMs, fetch);
+        layoutMs = std::min(layoutMs, layout);
         pages = doc.pageCount();
         details = int(doc.bandsOf(drav::report::BandKind::Detail).size());
     }
@@ -116,5 +122,6 @@ int main(int argc, char **argv) {
     std::printf("listing query open:            %8.1f ms\n", openMs);
     std::printf("listing layout (generate):     %8.1f ms\n", layoutMs);
     std::printf("ratio layout / fetch:          %8.2f  (target <= 1.30)\n", layoutMs / fetchMs);
+    std::printf("first round: fetch %.1f ms, layout %.1f ms\n", firstFetchMs, firstLayoutMs);
     return sink == 0 ? 1 : 0;
 }

@@ -75,6 +75,13 @@ void DatasetSource::indexFields() const {
 }
 
 int DatasetSource::indexOf(const QString &field) const {
+    // The engine asks for every field of a row in the order of fields(), with
+    // the very strings it got from there: try the place after the last one.
+    const int guess = nextGuess_ < int(names_.size()) ? nextGuess_ : 0;
+    if (guess < int(names_.size()) && names_[guess].constData() == field.constData()) {
+        nextGuess_ = guess + 1;
+        return guess;
+    }
     const auto it = exact_.constFind(field);
     if (it != exact_.constEnd())
         return *it;

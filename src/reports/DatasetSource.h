@@ -35,6 +35,7 @@ private:
     mutable QHash<QString, int> exact_;  // names as fields() gives them: the engine's lookups
     mutable QHash<QString, int> lower_;  // any other letter case
     mutable std::vector<db::ColumnType> types_;
+    mutable int nextGuess_ = 0;
 };
 
 } // namespace drav::report

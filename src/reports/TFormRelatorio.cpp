@@ -3,6 +3,12 @@
 #include "data/TdmDados.h"
 #include "platform/format/Formats.h"
 
+#include <mutex>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 using drav::report::Band;
 using drav::report::Box;
 using drav::report::Element;
@@ -34,12 +40,41 @@ bool ehNumeroInteiro(int tipo) {
     }
 }
 
+// A picture of zeros only ("000000", the numbers of the registers): every
+// row of a listing goes through it, so it skips FormatFloat's general path.
+bool soZeros(const QString &mascara) {
+    if (mascara.isEmpty())
+        return false;
+    for (QChar c : mascara)
+        if (c != u'0')
+            return false;
+    return true;
+}
+
+QString inteiroComZeros(qint64 valor, qsizetype digitos) {
+    const QString numero = QString::number(valor < 0 ? -valor : valor).rightJustified(digitos, u'0');
+    return valor < 0 ? u'-' + numero : numero;
+}
+
+// A listing of 10,000 rows holds some 6 MB of laid-out pages, and the preview
+// lays the report out again to paint, print and save it. Handing that memory
+// back to the system after each layout makes the next one fault every page
+// in again, which costs more than the layout itself: keep it in the process.
+void guardaMemoriaDasPaginas() {
+#ifdef __GLIBC__
+    static std::once_flag uma;
+    std::call_once(uma, [] { mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024); });
+#endif
+}
+
 } // namespace
 
 QString formataValor(const QString &mascara, const QVariant &valor) {
     if (!valor.isValid() || valor.isNull())
         return {};
     const int tipo = valor.typeId();
+    if (tipo == QMetaType::QString && mascara.isEmpty())
+        return qvariant_cast<QString>(valor);
     if (tipo == QMetaType::QDate)
         return FormatDate(mascara.isEmpty() ? QStringLiteral("dd/mm/yyyy") : mascara, valor.toDate());
     if (tipo == QMetaType::QTime)
@@ -49,8 +84,13 @@ QString formataValor(const QString &mascara, const QVariant &valor) {
                               valor.toDateTime());
     if (tipo == QMetaType::Double || tipo == QMetaType::Float)
         return FormatFloat(mascara, valor.toDouble());
-    if (ehNumeroInteiro(tipo))
-        return mascara.isEmpty() ? valor.toString() : FormatFloat(mascara, valor.toDouble());
+    if (ehNumeroInteiro(tipo)) {
+        if (mascara.isEmpty())
+            return valor.toString();
+        if (soZeros(mascara))
+            return inteiroComZeros(valor.toLongLong(), mascara.size());
+        return FormatFloat(mascara, valor.toDouble());
+    }
     // Text that holds a number (a computed decimal) still takes a mask.
     if (!mascara.isEmpty()) {
         bool ok = false;
@@ -104,6 +144,7 @@ TFormRelatorio::TFormRelatorio(TdmDados &dados, const Definicao &definicao)
     : QyRelatorio(dados.ConexaoBD, QStringLiteral("QyRelatorio")), dados_(dados), vazio_(definicao.vazio),
       fonte_(QyRelatorio) {
     namespace rel = drav::relatorios;
+    rel::guardaMemoriaDasPaginas();
     QyRelatorio.setReadOnly(true);
     QuickRep1.caption = definicao.titulo;
     QuickRep1.formatter = rel::formataValor;

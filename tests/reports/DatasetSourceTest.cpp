@@ -70,3 +70,21 @@ TEST_F(FonteDataset, ANewStatementGivesItsOwnFields) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FonteDataset, ALayoutAfterTheStatementChangedReadsTheNewColumns) {
+    Dataset q(dm->ConexaoBD);
+    DatasetSource fonte(q);
+    Report r;
+    r.setSource(fonte);
+    r.detail.setHeight(5).field({0, 50}, QStringLiteral("nome"));
+    q.setSql(QStringLiteral("select idturma, nome from tbturma where idempresa = 1 order by idturma"));
+    q.open();
+    EXPECT_EQ(r.generate().texts(), QStringList({"MENSALISTA", "TURMA DO JOÃO", "TURMA DA ANA"}));
+    q.setSql(QStringLiteral("select responsavel, nome from tbturma where idempresa = 1 order by idturma"));
+    q.open();
+    EXPECT_EQ(r.generate().texts(), QStringList({"MENSALISTA", "TURMA DO JOÃO", "TURMA DA ANA"}));
+}
+
+} // namespace

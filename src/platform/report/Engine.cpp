@@ -41,6 +41,7 @@ private:
     bool printBand(Band &band, const Row &row, RowNumber rowNumber = 0);
     std::optional<QColor> shade(const Band &band, RowNumber rowNumber);
     void evaluate(Band &band, const Row &row);
+    QVariant fieldValue(Element &e, const Row &row);
     void feed(const Band &band, const Row &row);
     QVariant aggregateValue(const Element &e) const;
     QString textOf(const Element &e) const;
@@ -224,7 +225,7 @@ void Engine::evaluate(Band &band, const Row &row) {
     for (Element &e : band.elements_) {
         switch (e.kind_) {
         case Element::Kind::Field:
-            e.value_ = row.value(e.field_);
+            e.value_ = fieldValue(e, row);
             break;
         case Element::Kind::Computed:
             e.value_ = e.compute_(row);
@@ -256,6 +257,15 @@ void Engine::evaluate(Band &band, const Row &row) {
     for (Element &e : band.elements_)
         if (e.kind_ == Element::Kind::Aggregate)
             e.value_ = aggregateValue(e);
+}
+
+// Rows of one walk share their layout: a field is looked up once per walk.
+QVariant Engine::fieldValue(Element &e, const Row &row) {
+    if (e.fieldLayout_ != row.layout()) {
+        e.fieldLayout_ = row.layout();
+        e.fieldPos_ = row.position(e.field_);
+    }
+    return e.fieldPos_ >= 0 ? row.at(e.fieldPos_) : row.value(e.field_);
 }
 
 void Engine::feed(const Band &band, const Row &row) {
@@ -299,7 +309,9 @@ QVariant Engine::aggregateValue(const Element &e) const {
 
 QString Engine::textOf(const Element &e) const {
     const bool hasValue = e.value_.isValid();
-    const QString body = hasValue ? r_.formatter(e.mask_, e.value_) : e.text_;
+    QString body = hasValue ? r_.formatter(e.mask_, e.value_) : e.text_;
+    if (e.prefix_.isEmpty() && e.suffix_.isEmpty())
+        return body;
     return e.prefix_ + body + e.suffix_;
 }
 
@@ -351,6 +363,9 @@ bool Engine::fits(double height) const {
 void Engine::startPage() {
     Page p;
     p.number = int(doc_.pages.size()) + 1;
+    // Pages of a listing hold about as many bands as the one before: growing
+    // each page's list band by band would copy it over and over.
+    p.bands.reserve(doc_.pages.empty() ? 16 : doc_.pages.back().bands.size() + 1);
     doc_.pages.push_back(std::move(p));
     y_ = r_.page.marginTop;
     bodyOnPage_ = false;

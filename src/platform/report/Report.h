@@ -131,6 +131,10 @@ private:
     QString text_;
     QVariant value_;
     QString field_;
+    // Fields: the position in the rows of `fieldLayout_`, held so that no
+    // other walk's layout can take its place in memory.
+    std::shared_ptr<const QHash<QString, int>> fieldLayout_;
+    int fieldPos_ = -1;
     ValueFn compute_;
     SystemField system_ = SystemField::Date;
     std::shared_ptr<const BarChart> chart_;

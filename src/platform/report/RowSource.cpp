@@ -47,13 +47,24 @@ Row::Row(const RowSource &source, std::shared_ptr<const QHash<QString, int>> ind
 
 bool Row::has(const QString &field) const { return index_ && index_->contains(field.toLower()); }
 
+int Row::position(const QString &field) const {
+    if (!index_)
+        return -1;
+    // Report fields are mostly written in lower case already: look them up
+    // as given first, to spare a lower-cased copy.
+    auto it = index_->constFind(field);
+    if (it == index_->constEnd())
+        it = index_->constFind(field.toLower());
+    return it == index_->constEnd() || *it >= values_.size() ? -1 : *it;
+}
+
 QVariant Row::value(const QString &field) const {
     if (!index_)
         return {};
-    const auto it = index_->constFind(field.toLower());
-    if (it == index_->constEnd())
+    const int pos = position(field);
+    if (pos < 0)
         throw std::invalid_argument("campo inexistente na fonte do relatório: " + field.toStdString());
-    return values_.value(*it);
+    return values_[pos];
 }
 
 std::shared_ptr<const QHash<QString, int>> Row::indexOf(const QStringList &fields) {

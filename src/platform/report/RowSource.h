@@ -67,6 +67,13 @@ public:
     QVariant value(const QString &field) const;
     QVariant operator[](const QString &field) const { return value(field); }
 
+    // For the engine, which looks each printed field up once per layout of
+    // rows: the position of a field (-1 when absent), the value at a
+    // position, and what positions are relative to (rows of one walk share it).
+    int position(const QString &field) const;
+    const QVariant &at(int position) const { return values_[position]; }
+    const std::shared_ptr<const QHash<QString, int>> &layout() const { return index_; }
+
     static std::shared_ptr<const QHash<QString, int>> indexOf(const QStringList &fields);
 
 private:
