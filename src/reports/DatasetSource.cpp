@@ -31,7 +31,8 @@ QVariant storedValue(const db::Result &r, int row, int col, db::ColumnType type)
 // A buffered value (a row posted or being edited) holds what was assigned;
 // numeric text of a decimal column still prints as a number.
 QVariant bufferedValue(const QVariant &v, db::ColumnType type) {
-    if ((type == db::ColumnType::Decimal || type == db::ColumnType::Real) && v.typeId() == QMetaType::QString) {
+    if ((type == db::ColumnType::Decimal || type == db::ColumnType::Real) &&
+        v.typeId() == QMetaType::QString) {
         bool ok = false;
         const double d = v.toString().toDouble(&ok);
         return ok ? QVariant(d) : v;

@@ -32,8 +32,8 @@ private:
 
     ds::Dataset &dataset_;
     mutable QStringList names_;
-    mutable QHash<QString, int> exact_;  // names as fields() gives them: the engine's lookups
-    mutable QHash<QString, int> lower_;  // any other letter case
+    mutable QHash<QString, int> exact_; // names as fields() gives them: the engine's lookups
+    mutable QHash<QString, int> lower_; // any other letter case
     mutable std::vector<db::ColumnType> types_;
     mutable int nextGuess_ = 0;
 };

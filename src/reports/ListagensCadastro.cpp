@@ -12,27 +12,27 @@ TFrVariedade::TFrVariedade(TdmDados &dados)
 }
 
 TFrTurma::TFrTurma(TdmDados &dados)
-    : TFormRelatorio(dados,
-                     {.titulo = QStringLiteral("RELAÇÃO DE TURMAS"),
-                      .colunas = {{QStringLiteral("Turma"), QStringLiteral("idturma"), 25, Align::Left,
-                                   QStringLiteral("000000")},
-                                  {QStringLiteral("Nome"), QStringLiteral("nome"), 70},
-                                  {QStringLiteral("Responsável"), QStringLiteral("responsavel"), 90}},
-                      .vazio = QStringLiteral("Não há turma cadastrada!")}) {
-    QyRelatorio.setSql(QStringLiteral("select * from tbturma where idempresa = :pidempresa order by idturma;"));
+    : TFormRelatorio(dados, {.titulo = QStringLiteral("RELAÇÃO DE TURMAS"),
+                             .colunas = {{QStringLiteral("Turma"), QStringLiteral("idturma"), 25, Align::Left,
+                                          QStringLiteral("000000")},
+                                         {QStringLiteral("Nome"), QStringLiteral("nome"), 70},
+                                         {QStringLiteral("Responsável"), QStringLiteral("responsavel"), 90}},
+                             .vazio = QStringLiteral("Não há turma cadastrada!")}) {
+    QyRelatorio.setSql(
+        QStringLiteral("select * from tbturma where idempresa = :pidempresa order by idturma;"));
 }
 
 TFrGleba::TFrGleba(TdmDados &dados)
-    : TFormRelatorio(dados,
-                     {.titulo = QStringLiteral("RELAÇÃO DE GLEBAS"),
-                      .colunas = {{QStringLiteral("Gleba"), QStringLiteral("idgleba"), 15},
-                                  {QStringLiteral("Nome"), QStringLiteral("nomegleba"), 55},
-                                  {QStringLiteral("Data Plantio"), QStringLiteral("dataplantio"), 22},
-                                  {QStringLiteral("Qtd Plantas"), QStringLiteral("qtdplantas"), 22, Align::Right},
-                                  {QStringLiteral("Qtd Hectare"), QStringLiteral("qtdhectare"), 22, Align::Right},
-                                  {QString(), QString(), 3},  // keeps the numbers off the name
-                                  {QStringLiteral("Variedade"), QStringLiteral("descricao"), 49}},
-                      .vazio = QStringLiteral("Não há gleba cadastrada!")}) {
+    : TFormRelatorio(
+          dados, {.titulo = QStringLiteral("RELAÇÃO DE GLEBAS"),
+                  .colunas = {{QStringLiteral("Gleba"), QStringLiteral("idgleba"), 15},
+                              {QStringLiteral("Nome"), QStringLiteral("nomegleba"), 55},
+                              {QStringLiteral("Data Plantio"), QStringLiteral("dataplantio"), 22},
+                              {QStringLiteral("Qtd Plantas"), QStringLiteral("qtdplantas"), 22, Align::Right},
+                              {QStringLiteral("Qtd Hectare"), QStringLiteral("qtdhectare"), 22, Align::Right},
+                              {QString(), QString(), 3}, // keeps the numbers off the name
+                              {QStringLiteral("Variedade"), QStringLiteral("descricao"), 49}},
+                  .vazio = QStringLiteral("Não há gleba cadastrada!")}) {
     // Variety numbers repeat between companies: the plot's own company's
     // variety is the one that names it.
     QyRelatorio.setSql(QStringLiteral(

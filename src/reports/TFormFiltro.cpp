@@ -82,7 +82,9 @@ void TGrupoSelecao::limpa() {
     id_.reset();
 }
 
-QString TGrupoSelecao::nome() const { return edNome->text(); }
+QString TGrupoSelecao::nome() const {
+    return edNome->text();
+}
 
 bool TGrupoSelecao::eventFilter(QObject *watched, QEvent *event) {
     if (watched == edNome && event->type() == QEvent::MouseButtonDblClick) {
@@ -93,7 +95,8 @@ bool TGrupoSelecao::eventFilter(QObject *watched, QEvent *event) {
 }
 
 TFormFiltro::TFormFiltro(TdmDados &dados, const QString &titulo, QWidget *parent)
-    : QDialog(parent), lbTitulo(faixaDeTitulo(titulo, this)), BtImprime(new QPushButton(QStringLiteral("Imprimir"), this)),
+    : QDialog(parent), lbTitulo(faixaDeTitulo(titulo, this)),
+      BtImprime(new QPushButton(QStringLiteral("Imprimir"), this)),
       BtCancela(new QPushButton(QStringLiteral("Cancelar"), this)), dados_(dados), corpo_(new QVBoxLayout) {
     setWindowTitle(QStringLiteral("DravTolvera"));
     BtImprime->setObjectName(QStringLiteral("BtImprime"));

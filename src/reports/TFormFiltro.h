@@ -107,8 +107,8 @@ public:
 
 protected:
     struct OpcoesPeriodo {
-        bool verifica = true;       // "Data final menor que data inicial!"
-        bool hojeAoMostrar = true;  // both pickers := today when the dialog shows
+        bool verifica = true;      // "Data final menor que data inicial!"
+        bool hojeAoMostrar = true; // both pickers := today when the dialog shows
     };
     QGroupBox *adicionaPeriodo(const QString &legenda, OpcoesPeriodo opcoes);
     QGroupBox *adicionaPeriodo(const QString &legenda) { return adicionaPeriodo(legenda, OpcoesPeriodo{}); }

@@ -19,8 +19,8 @@ namespace drav::relatorios {
 
 namespace {
 
-constexpr double kLargura = 190;         // A4 portrait between the 10 mm margins
-constexpr double kAlturaCabecalho = 20;  // without the period line
+constexpr double kLargura = 190;        // A4 portrait between the 10 mm margins
+constexpr double kAlturaCabecalho = 20; // without the period line
 constexpr double kAlturaLinha = 5;
 constexpr double kAlturaLegendas = 6;
 
@@ -118,7 +118,8 @@ CabecalhoPadrao montaCabecalho(Report &r, const QString &titulo, bool comPeriodo
     CabecalhoPadrao c;
     c.qrTitulo = &ph.label({0, 1.5, kLargura, 6}, titulo.toUpper()).size(12).bold().center();
     ph.system({2, 8, 90, kAlturaLinha}, SystemField::DateTime, QStringLiteral("Data/Hora: "));
-    ph.system({120, 8, kLargura - 122, kAlturaLinha}, SystemField::PageNumber, QStringLiteral("Página: ")).right();
+    ph.system({120, 8, kLargura - 122, kAlturaLinha}, SystemField::PageNumber, QStringLiteral("Página: "))
+        .right();
     c.qrEmpresa = &ph.label({2, 13, kLargura - 4, kAlturaLinha}, {}).bold();
     if (comPeriodo)
         c.qrPeriodo = &ph.label({2, 18, kLargura - 4, kAlturaLinha}, {});

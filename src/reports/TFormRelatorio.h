@@ -48,7 +48,7 @@ QString linhaPeriodo(const QDate &inicial, const QDate &fim);
 struct CabecalhoPadrao {
     report::Element *qrTitulo = nullptr;
     report::Element *qrEmpresa = nullptr;
-    report::Element *qrPeriodo = nullptr;  // null when the report has no period line
+    report::Element *qrPeriodo = nullptr; // null when the report has no period line
 };
 
 // Builds the standard page header into `r.pageHeader` (title in capitals).
@@ -65,10 +65,10 @@ report::Element &totalDinheiro(report::Band &banda, const report::Box &caixa, co
 class TFormRelatorio {
 public:
     struct Definicao {
-        QString titulo;                         // in capitals
+        QString titulo; // in capitals
         std::vector<drav::report::Column> colunas;
-        QString vazio;                          // the message for an empty result
-        bool periodo = false;                   // the header has the period line
+        QString vazio;        // the message for an empty result
+        bool periodo = false; // the header has the period line
     };
 
     // Writes the company line from the session values as they are now.
@@ -87,12 +87,12 @@ public:
     const QString &mensagemVazia() const { return vazio_; }
     TdmDados &dados() const { return dados_; }
 
-    drav::ds::Dataset QyRelatorio;      // the report query, on ConexaoBD
+    drav::ds::Dataset QyRelatorio; // the report query, on ConexaoBD
     drav::report::Report QuickRep1;
     drav::report::Element *qrTitulo = nullptr;
     drav::report::Element *qrEmpresa = nullptr;
     drav::report::Element *qrPeriodo = nullptr;
-    std::vector<drav::report::Element *> colunas;  // the detail fields, in column order
+    std::vector<drav::report::Element *> colunas; // the detail fields, in column order
 
 private:
     TdmDados &dados_;

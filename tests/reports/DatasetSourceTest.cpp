@@ -60,7 +60,8 @@ TEST_F(FonteDataset, ANewStatementGivesItsOwnFields) {
     q.open();
     DatasetSource fonte(q);
     ASSERT_TRUE(fonte.first());
-    q.setSql(QStringLiteral("select descricao, idvariedade from tbvariedade where idempresa = 1 order by idvariedade"));
+    q.setSql(QStringLiteral(
+        "select descricao, idvariedade from tbvariedade where idempresa = 1 order by idvariedade"));
     q.open();
     ASSERT_TRUE(fonte.first());
     EXPECT_EQ(fonte.fields(), QStringList({"descricao", "idvariedade"}));

@@ -27,12 +27,13 @@ namespace {
 class TFrPlantio : public TFormRelatorio {
 public:
     TFrPlantio(TdmDados &dados, int &vivos)
-        : TFormRelatorio(dados, {.titulo = QStringLiteral("Plantio no período"),
-                                 .colunas = {{QStringLiteral("Gleba"), QStringLiteral("idgleba"), 20},
-                                             {QStringLiteral("Nome"), QStringLiteral("nomegleba"), 80},
-                                             {QStringLiteral("Data Plantio"), QStringLiteral("dataplantio"), 30}},
-                                 .vazio = QStringLiteral("Não há plantio nesse período!"),
-                                 .periodo = true}),
+        : TFormRelatorio(dados,
+                         {.titulo = QStringLiteral("Plantio no período"),
+                          .colunas = {{QStringLiteral("Gleba"), QStringLiteral("idgleba"), 20},
+                                      {QStringLiteral("Nome"), QStringLiteral("nomegleba"), 80},
+                                      {QStringLiteral("Data Plantio"), QStringLiteral("dataplantio"), 30}},
+                          .vazio = QStringLiteral("Não há plantio nesse período!"),
+                          .periodo = true}),
           vivos_(vivos) {
         ++vivos_;
         QyRelatorio.setSql(QStringLiteral("select * from tbgleba where idempresa = :pidempresa"
@@ -55,7 +56,7 @@ public:
     int vivos = 0;
     int criados = 0;
     TFrPlantio *ultimo = nullptr;
-    bool quebrada = false;  // the query names a table that does not exist
+    bool quebrada = false; // the query names a table that does not exist
 
 protected:
     std::unique_ptr<TFormRelatorio> criaRelatorio() override {
@@ -178,7 +179,8 @@ TEST_F(Filtro, DatabaseErrorShowsItsMessageAndTheDialogPrintsAgain) {
     dialogs().answer(drav::dlg::Ok);
     dialogo->BtImprime->click();
     ASSERT_EQ(dialogs().shown().size(), 1u);
-    EXPECT_TRUE(dialogs().last().message.text.contains(QStringLiteral("tbnaoexiste"))) << dialogs().last().message.text.toStdString();
+    EXPECT_TRUE(dialogs().last().message.text.contains(QStringLiteral("tbnaoexiste")))
+        << dialogs().last().message.text.toStdString();
     EXPECT_EQ(dialogs().last().message.icon, drav::dlg::Icon::Critical);
     EXPECT_TRUE(dialogo->BtImprime->isEnabled());
     EXPECT_EQ(dialogo->vivos, 0) << "the report form is released";
@@ -199,7 +201,7 @@ TEST_F(Filtro, SelectionGroupSearchesAndDoubleClickGoesBackToAll) {
     g.btPesquisa->click();
     EXPECT_EQ(g.nome(), QStringLiteral("MUNDO NOVO"));
     EXPECT_EQ(g.id(), 2);
-    resposta.reset();  // the search cancelled: the choice stays
+    resposta.reset(); // the search cancelled: the choice stays
     g.btPesquisa->click();
     EXPECT_EQ(g.nome(), QStringLiteral("MUNDO NOVO"));
 

@@ -12,8 +12,8 @@ namespace rel = drav::relatorios;
 
 TEST(FormatosRelatorio, NumbersOfZerosAgreeWithFormatFloat) {
     for (const QString &mascara : {QStringLiteral("0"), QStringLiteral("000"), QStringLiteral("000000")})
-        for (const qint64 valor : {qint64(0), qint64(1), qint64(-1), qint64(42), qint64(999999), qint64(1234567),
-                                   qint64(-98765)}) {
+        for (const qint64 valor : {qint64(0), qint64(1), qint64(-1), qint64(42), qint64(999999),
+                                   qint64(1234567), qint64(-98765)}) {
             SCOPED_TRACE(mascara.toStdString() + " " + std::to_string(valor));
             EXPECT_EQ(rel::formataValor(mascara, valor), drav::FormatFloat(mascara, double(valor)));
         }
@@ -33,7 +33,8 @@ TEST(FormatosRelatorio, ProgramFormats) {
 }
 
 TEST(FormatosRelatorio, CompanyAndPeriodLines) {
-    EXPECT_EQ(rel::linhaEmpresa(QStringLiteral("FAZENDA UM"), 2009), QStringLiteral("FAZENDA UM - SAFRA 2009"));
+    EXPECT_EQ(rel::linhaEmpresa(QStringLiteral("FAZENDA UM"), 2009),
+              QStringLiteral("FAZENDA UM - SAFRA 2009"));
     EXPECT_EQ(rel::linhaPeriodo(QDate(2024, 3, 1), QDate(2024, 3, 31)),
               QStringLiteral("Período: 01/03/2024 a 31/03/2024"));
 }

@@ -52,14 +52,16 @@ TEST_F(Listagens, PlotsWithTheVarietyOfTheirOwnCompany) {
     // Variety 1 exists in both farms: the plot is listed once, with its own.
     const auto linhas = doc.bandsOf(BandKind::Detail);
     ASSERT_EQ(linhas.size(), 2u) << "the plot without a variety is left out";
-    EXPECT_EQ(linhas[0]->line(), QStringLiteral("1 | GLEBA DO CÓRREGO | 15/10/2001 | 12000 | 12,5 | CATUAÍ VERMELHO"));
+    EXPECT_EQ(linhas[0]->line(),
+              QStringLiteral("1 | GLEBA DO CÓRREGO | 15/10/2001 | 12000 | 12,5 | CATUAÍ VERMELHO"));
 }
 
 TEST_F(Listagens, OperationsWithTheirGroup) {
     const Document doc = paginas<TFrOperacao>();
     const QString pagina = doc.dump();
     EXPECT_EQ(pagina, golden(QStringLiteral("operacoes.txt"), pagina));
-    EXPECT_EQ(doc.bandsOf(BandKind::Detail).size(), 2u) << "the operation of a group of another farm is left out";
+    EXPECT_EQ(doc.bandsOf(BandKind::Detail).size(), 2u)
+        << "the operation of a group of another farm is left out";
 }
 
 TEST_F(Listagens, ALongListingRepeatsTheHeaderOnEveryPage) {
@@ -76,9 +78,11 @@ TEST_F(Listagens, ALongListingRepeatsTheHeaderOnEveryPage) {
         SCOPED_TRACE(p.number);
         ASSERT_EQ(p.count(BandKind::PageHeader), 1);
         const QStringList cabecalho = p.bandsOf(BandKind::PageHeader)[0]->texts();
-        EXPECT_EQ(cabecalho, QStringList({"RELAÇÃO DE TURMAS", "Data/Hora: 05/03/2024 14:30:15",
-                                          QStringLiteral("Página: %1").arg(p.number), "FAZENDA DOIS - SAFRA 2010"}));
-        EXPECT_EQ(p.bandsOf(BandKind::ColumnHeader)[0]->texts(), QStringList({"Turma", "Nome", "Responsável"}));
+        EXPECT_EQ(cabecalho,
+                  QStringList({"RELAÇÃO DE TURMAS", "Data/Hora: 05/03/2024 14:30:15",
+                               QStringLiteral("Página: %1").arg(p.number), "FAZENDA DOIS - SAFRA 2010"}));
+        EXPECT_EQ(p.bandsOf(BandKind::ColumnHeader)[0]->texts(),
+                  QStringList({"Turma", "Nome", "Responsável"}));
         // The shade goes on alternating across the page break.
         for (const auto *b : p.bandsOf(BandKind::Detail)) {
             ASSERT_TRUE(b->fill.has_value());
@@ -176,8 +180,8 @@ TEST_F(MenuListagens, EachListingHasItsOwnEmptyMessage) {
     trabalhaEm(3, QStringLiteral("FAZENDA TRÊS"), 2009);
     for (const char *texto : {"&Variedades de Café", "&Glebas", "&Operações"})
         dialogs().answer(drav::dlg::Ok), cadastro(QString::fromUtf8(texto))->trigger();
-    EXPECT_EQ(dialogs().messages(), QStringList({"Não há variedade de café cadastrada!", "Não há gleba cadastrada!",
-                                                 "Não há operação cadastrada!"}));
+    EXPECT_EQ(dialogs().messages(), QStringList({"Não há variedade de café cadastrada!",
+                                                 "Não há gleba cadastrada!", "Não há operação cadastrada!"}));
 }
 
 } // namespace
