@@ -10,9 +10,10 @@
 #include "platform/db/Connection.h"
 #include "reports/ListagensCadastro.h"
 
+#include "../support/BenchServer.h"
+
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -27,16 +28,6 @@ const int kRows = 10000;
 const int kRounds = 9;
 const QString kDatabase = QStringLiteral("drav_bench_listing");
 const QString kSelect = QStringLiteral("select * from tbturma where idempresa = 1 order by idturma;");
-
-ConnectParams server() {
-    const auto env = QProcessEnvironment::systemEnvironment();
-    ConnectParams p;
-    p.host = env.value(QStringLiteral("DRAV_TEST_HOST"), QStringLiteral("127.0.0.1"));
-    p.port = env.value(QStringLiteral("DRAV_TEST_PORT"), QStringLiteral("3306")).toInt();
-    p.user = env.value(QStringLiteral("DRAV_TEST_USER"), QStringLiteral("root"));
-    p.password = env.value(QStringLiteral("DRAV_TEST_PASSWORD"));
-    return p;
-}
 
 void createRows(Connection &conn) {
     conn.executeScript(drav::data::schemaScript());
@@ -76,12 +67,8 @@ void bareFetch(Connection &conn) {
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    Connection admin;
-    admin.connect(server());
-    admin.execute(QStringLiteral("DROP DATABASE IF EXISTS ") + kDatabase);
-    admin.execute(QStringLiteral("CREATE DATABASE ") + kDatabase);
-    ConnectParams p = server();
-    p.database = kDatabase;
+    drav::bench::recreateDatabase(kDatabase);
+    const ConnectParams p = drav::bench::server(kDatabase);
     Connection conn;
     conn.connect(p);
     createRows(conn);
@@ -112,7 +99,7 @@ int main(int argc, char **argv) {
         pages = doc.pageCount();
         details = int(doc.bandsOf(drav::report::BandKind::Detail).size());
     }
-    admin.execute(QStringLiteral("DROP DATABASE IF EXISTS ") + kDatabase);
+    drav::bench::dropDatabase(kDatabase);
     if (details != kRows) {
         std::printf("the listing printed %d rows of %d\n", details, kRows);
         return 1;
